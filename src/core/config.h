@@ -1,0 +1,22 @@
+#pragma once
+// Host names the program talks to. Each has a compiled-in default and one
+// environment variable that overrides it (the demo and the tests point the
+// program at a local portal this way). There is no settings file.
+#include <string>
+
+namespace slv {
+
+// The value of the environment variable envName when it is set and not empty,
+// otherwise fallback.
+std::string configValue(const char* envName, const char* fallback);
+
+namespace config {
+std::string portalHost();  // forum, private messages, login pages
+std::string mailHost();    // web mail
+std::string makerHost();   // the maker's site (help page)
+
+// "http://" + host + path, the way the program builds every portal address.
+std::string httpAddress(const std::string& host, const std::string& path);
+} // namespace config
+
+} // namespace slv

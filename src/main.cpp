@@ -1,0 +1,23 @@
+// SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
+#include "platform/QtPlatform.h"
+#include "shell/NRV_SLV3.h"
+#include "shell/Startup.h"
+#include "shell/frmNRV_SLV3.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));
+  QApplication::setOrganizationName(QStringLiteral("Norvalis"));
+
+  QtPlatform platform;
+  NRV_SLV3 state;
+  std::unique_ptr<frmNRV_SLV3> mainWindow;
+  startProgram(platform, state, mainWindow);
+  const int rc = QApplication::exec();
+  mainWindow.reset();
+  return rc;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The platform seam: everything the forms need from the desktop. Production
+// uses QtPlatform; tests use a recording fake.
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class BrowserPane;
+class MediaPlayer;
+class QDialog;
+class QWidget;
+
+// Answers of a message box, numbered as the original platform numbers them.
+enum MsgBoxAnswer { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+// Style numbers: icon + buttons (+ default button).
+enum MsgBoxStyle {
+  vbOKOnly = 0, vbOKCancel = 1, vbYesNo = 4,
+  vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64
+};
+
+class Platform {
+public:
+  virtual ~Platform() = default;
+
+  virtual std::unique_ptr<BrowserPane> createBrowserPane(QWidget* parent) = 0;
+  virtual std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* parent) = 0;
+
+  virtual void clearClipboard() = 0;
+  // false when the clipboard did not take the text.
+  virtual bool setClipboardText(const QString& text) = 0;
+
+  // A modal message box; returns one of MsgBoxAnswer.
+  virtual int msgBox(const QString& text, int style, const QString& title) = 0;
+  virtual void beep() = 0;
+  virtual QSize screenSize() const = 0;  // pixels
+  virtual QString applicationFolder() const = 0;
+
+  // Shows a window modally and returns its result. A fake answers at once.
+  virtual int showModal(QDialog& dialog) = 0;
+};

@@ -1,0 +1,45 @@
+#include "shell/Pictures.h"
+
+#include "shell/Widgets.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace pictures {
+
+QPixmap appIcon() {
+  QPixmap pm(32, 32);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(QColor(128, 128, 255));
+  p.setPen(QPen(QColor(0, 0, 128), 2));
+  p.drawEllipse(2, 2, 28, 28);
+  p.setPen(Qt::white);
+  p.setFont(ui::font(13, true, true));
+  p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("S3"));
+  return pm;
+}
+
+QPixmap splashLogo() {
+  QPixmap pm(600, 300);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient g(0, 0, 600, 300);
+  g.setColorAt(0, QColor(40, 40, 150));
+  g.setColorAt(1, QColor(140, 140, 255));
+  p.fillRect(pm.rect(), g);
+  // A few soft rings behind the name.
+  p.setPen(QPen(QColor(255, 255, 255, 60), 6));
+  for (int r = 60; r < 420; r += 70)
+    p.drawEllipse(QPoint(120, 250), r, r);
+  p.setPen(QColor(255, 255, 255));
+  p.setFont(ui::font(40, true, true));
+  p.drawText(QRect(0, 40, 600, 100), Qt::AlignCenter, QStringLiteral("SOLVARINO 3_w"));
+  p.setFont(ui::font(14, true));
+  p.drawText(QRect(0, 120, 600, 40), Qt::AlignCenter, QStringLiteral("il browser della comunità"));
+  return pm;
+}
+
+} // namespace pictures

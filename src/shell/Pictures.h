@@ -1,0 +1,8 @@
+#pragma once
+// Pictures the program draws for itself.
+#include <QPixmap>
+
+namespace pictures {
+QPixmap appIcon();     // 32 x 32, the program's icon
+QPixmap splashLogo();  // 600 x 300, the splash picture
+} // namespace pictures

@@ -1,0 +1,546 @@
+#include "shell/frmNRV_SLV3.h"
+
+#include "browse/OtherPagesPanel.h"
+#include "composer/ComposerPanel.h"
+#include "core/config.h"
+#include "core/datafile.h"
+#include "core/layout.h"
+#include "emoticons/EmoTrayPanel.h"
+#include "forums/FavouritesPanel.h"
+#include "forums/ForumListFile.h"
+#include "forums/ForumPanel.h"
+#include "media/MultimediaPanel.h"
+#include "platform/BrowserPane.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Platform.h"
+#include "privacy/BossAlarm.h"
+#include "shell/Pictures.h"
+#include "shell/Widgets.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+constexpr int kDesignWidth = 19080;
+const QString kTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
+
+// The window's background with its rules.
+class MainCanvas : public QWidget {
+public:
+  using QWidget::QWidget;
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(ui::color(0x00FFC0C0), 1));
+    for (int y : {135, 630, 1125})
+      p.drawLine(0, ui::px(y), ui::px(kDesignWidth), ui::px(y));
+    p.drawLine(ui::px(4035), ui::px(135), ui::px(4035), ui::px(630));
+    p.drawLine(ui::px(7125), ui::px(135), ui::px(7125), ui::px(630));
+    p.drawLine(ui::px(8280), ui::px(120), ui::px(8280), ui::px(630));
+  }
+};
+
+std::string toStd(const QString& s) { return s.toStdString(); }
+
+} // namespace
+
+frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), app_(app) {
+  setWindowTitle(normalCaption());
+  setWindowIcon(QIcon(pictures::appIcon()));
+
+  canvas_ = new MainCanvas(this);
+  ui::setColors(canvas_, 0x00FF8080);
+  setCentralWidget(canvas_);
+  setMinimumSize(1, 1);
+
+  // The three panes lie on top of each other; only the forum pane shows at start.
+  WBMain = platform_.createBrowserPane(canvas_);
+  WBMess = platform_.createBrowserPane(canvas_);
+  WBMail = platform_.createBrowserPane(canvas_);
+  WBMain->widget()->move(0, ui::px(1365));
+  WBMess->widget()->move(0, ui::px(1350));
+  WBMail->widget()->move(0, ui::px(1335));
+  WBMess->widget()->hide();
+  WBMail->widget()->hide();
+  CurrentBrowser = WBMain.get();
+
+  WMP = platform_.createMediaPlayer(canvas_);
+
+  buildToolbar(canvas_);
+  buildAddressRow(canvas_);
+  buildPanels(canvas_);
+  alarm = new BossAlarm(*this);
+  buildMenus();
+
+  imgXLSico = new QLabel(canvas_);
+  imgSLVico = new QLabel(canvas_);
+  imgSLVico->setPixmap(pictures::appIcon());
+  for (QLabel* l : {imgXLSico, imgSLVico}) {
+    ui::place(l, 0, 0, 255, 255);
+    l->hide();
+  }
+
+  // The window sees Escape whatever control has the focus.
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  esc->setContext(Qt::WindowShortcut);
+  connect(esc, &QShortcut::activated, this, [this] { Form_KeyDown(27, 0); });
+
+  tmrBusy = new QTimer(this);
+  tmrBusy->setInterval(50);
+  connect(tmrBusy, &QTimer::timeout, this, &frmNRV_SLV3::tmrBusy_Timer);
+  tmrPeek = new QTimer(this);
+  tmrPeek->setInterval(200);
+  connect(tmrPeek, &QTimer::timeout, this, &frmNRV_SLV3::tmrPeek_Timer);
+  tmrProtection = new QTimer(this);
+  tmrProtection->setInterval(100);
+  connect(tmrProtection, &QTimer::timeout, this, &frmNRV_SLV3::tmrProtection_Timer);
+}
+
+frmNRV_SLV3::~frmNRV_SLV3() = default;
+
+QString frmNRV_SLV3::normalCaption() {
+  return QStringLiteral("SOLVARINO 3_w - Norvalis, per la comunità del portale");
+}
+
+// ---------------------------------------------------------------- building
+
+void frmNRV_SLV3::buildToolbar(QWidget* canvas) {
+  const QString navWords[4] = {QStringLiteral("INDIETRO"), QStringLiteral("AVANTI"),
+                               QStringLiteral("TERMINA"), QStringLiteral("AGGIORNA")};
+  const int navLefts[4] = {90, 1080, 2070, 3060};
+  for (int i = 0; i < 4; ++i) {
+    pboNavy[i] = new PictureBox(canvas, ui::wordPicture(navWords[i]), navLefts[i], 240);
+    pboNavy[i]->setToolTip(navWords[i]);
+    connect(pboNavy[i], &PictureBox::clicked, this, [this, i] { pboNavy_Click(i); });
+    connect(pboNavy[i], &PictureBox::mouseDown, this, [this, i] { pboNavy_MouseDown(i); });
+    connect(pboNavy[i], &PictureBox::mouseUp, this, [this, i] { pboNavy_MouseUp(i); });
+  }
+  const QString tabWords[3] = {QStringLiteral("PRINCIPALE"), QStringLiteral("MESSAGGI"),
+                               QStringLiteral("EMAIL")};
+  const int tabLefts[3] = {4140, 5130, 6135};
+  const int tabTops[3] = {240, 255, 255};
+  for (int i = 0; i < 3; ++i) {
+    pboWins[i] = new PictureBox(canvas, ui::wordPicture(tabWords[i]), tabLefts[i], tabTops[i]);
+    connect(pboWins[i], &PictureBox::clicked, this, [this, i] { pboWins_Click(i); });
+  }
+  pboWins[0]->setBorderStyle(1);
+
+  pboAllarme = new PictureBox(canvas, ui::wordPicture(QStringLiteral("ALLARME"), QColor(220, 60, 60)),
+                              7230, 240);
+  connect(pboAllarme, &PictureBox::clicked, this, [this] { alarm->raiseAlarm(); });
+
+  fraMM = new QWidget(canvas);
+  ui::place(fraMM, 8400, 240, 9615, 375);
+  fraMM->hide();
+}
+
+void frmNRV_SLV3::buildAddressRow(QWidget* canvas) {
+  txtAddressBar = new QLineEdit(canvas);
+  ui::place(txtAddressBar, 60, 765, 12045, 270);
+  ui::setColors(txtAddressBar, 0x00FFC0C0, 0x00C00000);
+  txtAddressBar->setFrame(false);
+  txtAddressBar->setFont(ui::font(8));
+
+  fraBusy = ui::frame(canvas, 0x00FF8080);
+  ui::place(fraBusy, 12180, 690, 1290, 375);
+  fraBusy->hide();
+  struct Pk {
+    const char* caption;
+    std::uint32_t back, fore;
+    int left, top, width, height;
+  };
+  const Pk pk[7] = {
+      {"A", 0x00400000, 0x00E0E0E0, 60, 105, 120, 210},
+      {"T", 0x00800000, 0x00C0C0C0, 225, 105, 120, 210},
+      {"T", 0x00C00000, 0x00E0E0E0, 390, 105, 120, 210},
+      {"E", 0x00FF0000, 0x00E0E0E0, 570, 105, 90, 210},
+      {"S", 0x000040C0, 0x0080FFFF, 705, 105, 120, 210},
+      {"A", 0x000000FF, 0x0000FFFF, 885, 105, 120, 210},
+      {"", 0x00FF8080, 0x0000FFFF, 1035, 45, 150, 300},
+  };
+  for (int i = 0; i < 7; ++i) {
+    auto* l = new QLabel(QString::fromLatin1(pk[i].caption), fraBusy);
+    ui::place(l, pk[i].left, pk[i].top, pk[i].width, pk[i].height);
+    ui::setColors(l, pk[i].back, pk[i].fore);
+    l->setFont(ui::font(8.25, true));
+    l->setAlignment(Qt::AlignCenter);
+    l->hide();
+    lblPk[i] = l;
+  }
+}
+
+void frmNRV_SLV3::buildPanels(QWidget* canvas) {
+  fraForum = new ForumPanel(*this, canvas);
+  fraPreferiti = new FavouritesPanel(*this, canvas);
+  fraAltre = new OtherPagesPanel(*this, canvas);
+  fraEmoTray = new EmoTrayPanel(*this, canvas);
+  fraComposer = new ComposerPanel(*this, canvas);
+  fraRadio = new MultimediaPanel(*this, canvas);
+  ui::place(fraForum, 30, 1335, 3765, 7965);
+  ui::place(fraPreferiti, 45, 1305, 3765, 7965);
+  ui::place(fraAltre, 45, 1305, 3765, 7965);
+  ui::place(fraEmoTray, 45, 1305, 3765, 7965);
+  ui::place(fraComposer, 45, 1305, 3765, 7965);
+  ui::place(fraRadio, 45, 1305, 3825, 9360);
+
+  // One close button per panel, all doing the same.
+  struct Close {
+    QFrame* panel;
+    const char* caption;
+    int left, top;
+  };
+  const Close closes[6] = {
+      {fraAltre, "Chiudi Questa Finestra", 570, 7155},
+      {fraComposer, "Chiudi Questo Modulo", 525, 7440},
+      {fraEmoTray, "Chiudi Questo Modulo", 480, 7200},
+      {fraPreferiti, "Chiudi Questa Finestra", 495, 7350},
+      {fraForum, "Chiudi Questa Finestra", 570, 7350},
+      {fraRadio, "Chiudi Questo Modulo", 615, 8760},
+  };
+  for (int i = 0; i < 6; ++i) {
+    auto* b = new QPushButton(QString::fromUtf8(closes[i].caption), closes[i].panel);
+    ui::place(b, closes[i].left, closes[i].top, 2655, 435);
+    ui::styleButton(b, 0x00FF80FF, ui::font(9.75, true));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, [this, i] { cmdClose_Click(i); });
+    cmdClose[i] = b;
+  }
+  for (int n = 0; n < 6; ++n)
+    panelFrame(n)->hide();
+}
+
+void frmNRV_SLV3::buildMenus() {
+  auto item = [this](QMenu* menu, const QString& caption, auto handler) {
+    QAction* a = menu->addAction(caption);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+
+  mnuNavigazione = menuBar()->addMenu(QStringLiteral("&Navigazione"));
+  const QString navCaptions[4] = {QStringLiteral("&Indietro"), QStringLiteral("&Avanti"),
+                                  QStringLiteral("&Termina"), QStringLiteral("A&ggiorna")};
+  for (int i = 0; i < 4; ++i)
+    mnuNavy[i] = item(mnuNavigazione, navCaptions[i], [this, i] { mnuNavy_Click(i); });
+  mnuNavigazione->addSeparator();
+  mnuEsci = item(mnuNavigazione, QStringLiteral("&Esci"), [this] { mnuEsci_Click(); });
+
+  mnuBrowser = menuBar()->addMenu(QStringLiteral("&Browser"));
+  mnuForum = item(mnuBrowser, QStringLiteral("&Forum"), [this] { mnuForum_Click(); });
+  mnuMessage = item(mnuBrowser, QStringLiteral("&Messaggeria"), [this] { mnuMessage_Click(); });
+  mnuEmail = item(mnuBrowser, QStringLiteral("&Email"), [this] { mnuEmail_Click(); });
+  mnuForum->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
+  mnuMessage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F10));
+  mnuEmail->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11));
+  for (QAction* a : {mnuForum, mnuMessage, mnuEmail})
+    a->setCheckable(true);
+  mnuForum->setChecked(true);
+
+  mnuFinestre = menuBar()->addMenu(QStringLiteral("&Finestre"));
+  const QString winCaptions[3] = {QStringLiteral("&Indice"), QStringLiteral("&Preferiti"),
+                                  QStringLiteral("&Altre")};
+  const int winKeys[3] = {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
+  for (int i = 0; i < 3; ++i) {
+    mnuWindow[i] = item(mnuFinestre, winCaptions[i], [this, i] { OpenPanel(i); });
+    mnuWindow[i]->setShortcut(QKeySequence(winKeys[i]));
+  }
+
+  mnuModuli = menuBar()->addMenu(QStringLiteral("&Moduli"));
+  mnuEmoTray = item(mnuModuli, QStringLiteral("&EmoTray"), [this] { OpenPanel(3); });
+  mnuComposer = item(mnuModuli, QStringLiteral("&Composer"), [this] { OpenPanel(4); });
+  mnuMultimedia = item(mnuModuli, QStringLiteral("&Multimedia"), [this] { OpenPanel(5); });
+  mnuEmoTray->setShortcut(QKeySequence(Qt::Key_F6));
+  mnuComposer->setShortcut(QKeySequence(Qt::Key_F7));
+  mnuMultimedia->setShortcut(QKeySequence(Qt::Key_F8));
+  for (QAction* a : {mnuWindow[0], mnuWindow[1], mnuWindow[2], mnuEmoTray, mnuComposer, mnuMultimedia})
+    a->setCheckable(true);
+
+  mnuStrumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+  mnuAlert = item(mnuStrumenti, QStringLiteral("&Allarme Boss"), [this] { alarm->raiseAlarm(); });
+  mnuAlert->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));
+  mnuStrumenti->addSeparator();
+  mnuPassword = item(mnuStrumenti, QStringLiteral("&Password"), [this] { alarm->mnuPassword_Click(); });
+  mnuPassword->setCheckable(true);
+
+  mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
+  mnuAiuto = item(mnuHelp, QStringLiteral("&Aiuto"), [this] { mnuAiuto_Click(); });
+  mnuAiuto->setShortcut(QKeySequence(Qt::Key_F1));
+  mnuHelp->addSeparator();
+  mnuInfo = item(mnuHelp, QStringLiteral("&Informazioni su..."), [this] { mnuInfo_Click(); });
+
+  // Pop-up menu of the list builder; never in the menu bar.
+  mnuEdit = new QMenu(QStringLiteral("Edit"), this);
+  mnuDelete = mnuEdit->addAction(QStringLiteral("Elimina Voce"));
+  mnuEdit->addSeparator();
+  mnuUp = mnuEdit->addAction(QStringLiteral("Sposta Su"));
+  mnuDown = mnuEdit->addAction(QStringLiteral("Sposta Giù"));
+
+  // Shortcuts work while the menu bar is closed and a pane has the focus.
+  for (QAction* a : findChildren<QAction*>())
+    if (!a->shortcut().isEmpty())
+      a->setShortcutContext(Qt::WindowShortcut);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void frmNRV_SLV3::Form_Load() {
+  const std::string folder = toStd(platform_.applicationFolder());
+  fraPreferiti->lstPreferiti->addItems(forums::readListFile(
+      QString::fromStdString(slv::dataFilePath(folder, "Favourite.svl"))));
+  fraForum->lstForum->addItems(
+      forums::readListFile(QString::fromStdString(slv::dataFilePath(folder, "Allforums.svl"))));
+
+  const QSize screen = platform_.screenSize();
+  resize(screen.width(), screen.height());
+  move(0, 0);
+
+  const std::string portal = slv::config::portalHost();
+  WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
+  WBMess->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/msg/")));
+  WBMail->navigate(QString::fromStdString(slv::config::httpAddress(slv::config::mailHost(), "/")));
+  CurrentBrowser = WBMain.get();
+  Form_Paint();
+
+  TextSize = 12;
+  TextColor = QStringLiteral("Default");
+  TextBold = TextItalic = TextUnderline = false;
+
+  tmrBusy->start();
+  tmrPeek->start();
+  tmrProtection->start();
+}
+
+void frmNRV_SLV3::stopTimers() {
+  for (QTimer* t : findChildren<QTimer*>())
+    t->stop();
+}
+
+// ---------------------------------------------------------------- panels
+
+QFrame* frmNRV_SLV3::panelFrame(int n) const {
+  switch (n) {
+  case 0: return fraForum;
+  case 1: return fraPreferiti;
+  case 2: return fraAltre;
+  case 3: return fraEmoTray;
+  case 4: return fraComposer;
+  case 5: return fraRadio;
+  default: return nullptr;
+  }
+}
+
+void frmNRV_SLV3::HidePanels() {
+  for (QFrame* f : {static_cast<QFrame*>(fraAltre), static_cast<QFrame*>(fraEmoTray),
+                    static_cast<QFrame*>(fraComposer), static_cast<QFrame*>(fraForum),
+                    static_cast<QFrame*>(fraPreferiti)})
+    f->hide();
+  if (fraRadio->isVisibleTo(this) && !fraRadio->chkMusic->isChecked())
+    WMP->stop();
+  fraRadio->hide();
+}
+
+void frmNRV_SLV3::MarkPanelMenu(int n) {
+  for (QAction* a : {mnuWindow[0], mnuWindow[1], mnuWindow[2], mnuEmoTray, mnuComposer, mnuMultimedia})
+    a->setChecked(false);
+  switch (n) {
+  case 0:
+  case 1:
+  case 2: mnuWindow[n]->setChecked(true); break;
+  case 3: mnuEmoTray->setChecked(true); break;
+  case 4: mnuComposer->setChecked(true); break;
+  case 5: mnuMultimedia->setChecked(true); break;
+  default: break;
+  }
+}
+
+void frmNRV_SLV3::OpenPanel(int n) {
+  QFrame* f = panelFrame(n);
+  if (f == nullptr)
+    return;
+  HidePanels();
+  f->show();
+  f->raise();
+  MarkPanelMenu(n);
+  PanelOpen = 1;
+  Form_Paint();
+}
+
+void frmNRV_SLV3::ClosePanel() {
+  HidePanels();
+  MarkPanelMenu(-1);
+  PanelOpen = 0;
+  Form_Paint();
+}
+
+void frmNRV_SLV3::cmdClose_Click(int) { ClosePanel(); }
+
+void frmNRV_SLV3::Form_KeyDown(int KeyCode, int) {
+  if (KeyCode == 27 && PanelOpen != 0)
+    ClosePanel();
+}
+
+void frmNRV_SLV3::Form_Paint() {
+  const auto l = slv::paneLayout(slv::pixelsToTwips(width()), slv::pixelsToTwips(height()), PanelOpen);
+  if (!l.ok) {
+    if (layoutFailing_)
+      return;
+    layoutFailing_ = true;
+    platform_.msgBox(QStringLiteral("Impossibile Visualizzare la Finestra o il Modulo richiesto. "
+                                    "L'interfaccia è stata ridotta eccessivamente"),
+                     vbCritical, kTitle);
+    platform_.msgBox(QStringLiteral("L'interfaccia verrà ora ripristinata per consentire la "
+                                    "visualizzazione della Finestra/Modulo richiesto"),
+                     vbInformation, kTitle);
+    const QSize screen = platform_.screenSize();
+    resize(width(), screen.height());
+    resize(screen.width(), screen.height());
+    layoutFailing_ = false;
+    Form_Paint();
+    return;
+  }
+  for (BrowserPane* p : {WBMain.get(), WBMail.get(), WBMess.get()}) {
+    QWidget* w = p->widget();
+    w->setGeometry(ui::px(l.left), w->y(), ui::px(l.width), ui::px(l.height));
+  }
+}
+
+void frmNRV_SLV3::Form_Resize() {
+  resizeQueued_ = false;
+  if (!isMinimized() && app_.AlarmActive) {
+    if (!alarm->restoreProcedure())
+      return;
+  }
+  Form_Paint();
+}
+
+void frmNRV_SLV3::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  // Run after the event: the handler may show message boxes.
+  if (!resizeQueued_) {
+    resizeQueued_ = true;
+    QMetaObject::invokeMethod(this, &frmNRV_SLV3::Form_Resize, Qt::QueuedConnection);
+  }
+}
+
+void frmNRV_SLV3::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  // Restoring from the task bar arrives as a state change, not always a resize.
+  if (e->type() == QEvent::WindowStateChange && !resizeQueued_) {
+    resizeQueued_ = true;
+    QMetaObject::invokeMethod(this, &frmNRV_SLV3::Form_Resize, Qt::QueuedConnection);
+  }
+}
+
+// ---------------------------------------------------------------- panes
+
+BrowserPane* frmNRV_SLV3::pane(int k) const {
+  switch (k) {
+  case 0: return WBMain.get();
+  case 1: return WBMess.get();
+  case 2: return WBMail.get();
+  default: return nullptr;
+  }
+}
+
+void frmNRV_SLV3::pboWins_Click(int Index) {
+  if (Index < 0 || Index > 2)
+    return;
+  for (PictureBox* t : pboWins)
+    t->setBorderStyle(0);
+  pboWins[Index]->setBorderStyle(1);
+  mnuForum->setChecked(Index == 0);
+  mnuMessage->setChecked(Index == 1);
+  mnuEmail->setChecked(Index == 2);
+  CurrentBrowser = pane(Index);
+  WBMess->widget()->setVisible(Index == 1);
+  WBMail->widget()->setVisible(Index == 2);
+  WBMain->widget()->setVisible(Index == 0);
+}
+
+void frmNRV_SLV3::pboNavy_Click(int Index) {
+  // Errors are ignored: back with no history simply does nothing.
+  switch (Index) {
+  case 0: CurrentBrowser->goBack(); break;
+  case 1: CurrentBrowser->goForward(); break;
+  case 2: CurrentBrowser->stop(); break;
+  case 3: CurrentBrowser->refresh(); break;
+  default: break;
+  }
+}
+
+void frmNRV_SLV3::pboNavy_MouseDown(int Index) { pboNavy[Index]->setBorderStyle(1); }
+void frmNRV_SLV3::pboNavy_MouseUp(int Index) { pboNavy[Index]->setBorderStyle(0); }
+
+void frmNRV_SLV3::mnuAiuto_Click() {
+  // The help window comes with the information windows.
+}
+
+void frmNRV_SLV3::mnuInfo_Click() {
+  // The about window comes with the information windows.
+}
+
+// ---------------------------------------------------------------- activity monitor
+
+void frmNRV_SLV3::tmrBusy_Timer() {
+  fraRadio->MusicPositionTickRead();
+  fraBusy->setVisible(CurrentBrowser->busy());
+  const QString location = CurrentBrowser->locationURL();
+  if (txtAddressBar->text() != location)
+    txtAddressBar->setText(location);
+  fraRadio->MusicPositionTickApply();
+}
+
+void frmNRV_SLV3::tmrPeek_Timer() {
+  lblPk[PeekStep]->show();
+  const auto adv = slv::peekAdvance(PeekStep);
+  PeekStep = adv.next;
+  if (adv.wrapped)
+    for (QLabel* l : lblPk)
+      l->hide();
+}
+
+// ---------------------------------------------------------------- shutdown
+
+void frmNRV_SLV3::mnuEsci_Click() { close(); }
+
+bool frmNRV_SLV3::Form_QueryUnload() {
+  if (app_.AlarmActive) {
+    platform_.msgBox(QStringLiteral("E' Stata invocata la chiusura dell'applicazione. Il Programma si "
+                                    "sproteggerà automaticamente"),
+                     vbInformation, kTitle);
+    return false;
+  }
+  if (!app_.ForceClose) {
+    const int answer = platform_.msgBox(QStringLiteral("Chiudere il SOLVARINO 3_w ?"),
+                                        vbYesNo + vbInformation, QStringLiteral("FINE SESSIONE"));
+    return answer == vbNo;
+  }
+  return false;
+}
+
+void frmNRV_SLV3::closeEvent(QCloseEvent* e) {
+  if (Form_QueryUnload()) {
+    e->ignore();
+    return;
+  }
+  stopTimers();
+  WMP->stop();
+  e->accept();
+}
+
+void frmNRV_SLV3::tmrProtection_Timer() {
+  if (app_.ForceClose) {
+    tmrProtection->stop();
+    close();
+  }
+}

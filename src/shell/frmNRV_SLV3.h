@@ -1,0 +1,145 @@
+#pragma once
+// The main window: toolbar, address line, busy indicator, the three browser
+// panes, the six panels on the left, the menus and the window's timers.
+#include "shell/NRV_SLV3.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class BossAlarm;
+class BrowserPane;
+class ComposerPanel;
+class EmoTrayPanel;
+class FavouritesPanel;
+class ForumPanel;
+class MediaPlayer;
+class MultimediaPanel;
+class OtherPagesPanel;
+class PictureBox;
+class Platform;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+class frmNRV_SLV3 : public QMainWindow {
+  Q_OBJECT
+public:
+  frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent = nullptr);
+  ~frmNRV_SLV3() override;
+
+  Platform& platform() { return platform_; }
+  NRV_SLV3& app() { return app_; }
+  // The normal caption, which the boss alarm puts back.
+  static QString normalCaption();
+
+  // --- start-up
+  void Form_Load();
+
+  // --- panel protocol
+  void HidePanels();
+  void MarkPanelMenu(int n);
+  void OpenPanel(int n);  // the opening sequence, for menu items and the mini bar's note
+  void ClosePanel();
+  void cmdClose_Click(int Index);
+  void Form_KeyDown(int KeyCode, int Shift);
+  void Form_Paint();
+  void Form_Resize();
+  QFrame* panelFrame(int n) const;
+
+  // --- panes and navigation
+  void pboWins_Click(int Index);
+  void mnuForum_Click() { pboWins_Click(0); }
+  void mnuMessage_Click() { pboWins_Click(1); }
+  void mnuEmail_Click() { pboWins_Click(2); }
+  void pboNavy_Click(int Index);
+  void mnuNavy_Click(int Index) { pboNavy_Click(Index); }
+  void pboNavy_MouseDown(int Index);
+  void pboNavy_MouseUp(int Index);
+  void mnuAiuto_Click();
+  void mnuInfo_Click();
+
+  // --- activity monitor
+  void tmrBusy_Timer();
+  void tmrPeek_Timer();
+
+  // --- shutdown
+  void mnuEsci_Click();
+  // Returns true (Cancel) when the close must not go ahead.
+  bool Form_QueryUnload();
+  void tmrProtection_Timer();
+
+  // Every timer of the window, for tests that drive handlers by hand.
+  void stopTimers();
+
+  // --- shared variables of the window
+  int PanelOpen = 0;
+  BrowserPane* CurrentBrowser = nullptr;
+  int PeekStep = 0;
+  int TextSize = 12;
+  QString TextColor = QStringLiteral("Default");
+  bool TextBold = false, TextItalic = false, TextUnderline = false;
+  int ListType = 0, ListItemIndex = 0;
+  QString EmoFolder;
+  int EmoSet = 0;
+  QString EmoTag;
+  bool RadioMode = false;
+  QString MMInfoText;
+
+  // --- controls
+  std::unique_ptr<BrowserPane> WBMain, WBMess, WBMail;
+  std::unique_ptr<MediaPlayer> WMP;
+  std::array<PictureBox*, 4> pboNavy{};
+  std::array<PictureBox*, 3> pboWins{};
+  PictureBox* pboAllarme = nullptr;
+  QWidget* fraMM = nullptr;  // the music mini bar's place in the toolbar row
+  QLineEdit* txtAddressBar = nullptr;
+  QFrame* fraBusy = nullptr;
+  std::array<QLabel*, 7> lblPk{};
+  QLabel* imgXLSico = nullptr;
+  QLabel* imgSLVico = nullptr;
+
+  ForumPanel* fraForum = nullptr;
+  FavouritesPanel* fraPreferiti = nullptr;
+  OtherPagesPanel* fraAltre = nullptr;
+  EmoTrayPanel* fraEmoTray = nullptr;
+  ComposerPanel* fraComposer = nullptr;
+  MultimediaPanel* fraRadio = nullptr;
+  std::array<QPushButton*, 6> cmdClose{};
+
+  BossAlarm* alarm = nullptr;
+
+  // menus
+  QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;
+  std::array<QAction*, 4> mnuNavy{};
+  QAction *mnuEsci, *mnuForum, *mnuMessage, *mnuEmail;
+  std::array<QAction*, 3> mnuWindow{};
+  QAction *mnuEmoTray, *mnuComposer, *mnuMultimedia;
+  QAction *mnuAlert, *mnuPassword, *mnuAiuto, *mnuInfo;
+  QAction *mnuDelete, *mnuUp, *mnuDown;
+
+  // timers
+  QTimer *tmrBusy, *tmrPeek, *tmrProtection;
+
+protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+private:
+  void buildToolbar(QWidget* canvas);
+  void buildAddressRow(QWidget* canvas);
+  void buildPanels(QWidget* canvas);
+  void buildMenus();
+  BrowserPane* pane(int k) const;
+
+  Platform& platform_;
+  NRV_SLV3& app_;
+  QWidget* canvas_ = nullptr;
+  bool layoutFailing_ = false;
+  bool resizeQueued_ = false;
+};

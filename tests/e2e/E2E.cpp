@@ -1,0 +1,75 @@
+#include "e2e/E2E.h"
+
+#include "shell/Startup.h"
+#include "shell/frmStart.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace e2e {
+
+bool waitFor(const std::function<bool()>& pred, int timeoutMs) {
+  return QTest::qWaitFor(pred, timeoutMs);
+}
+
+QString screenshot(QWidget* w, const QString& name) {
+  QString dir = qEnvironmentVariable("SLV_SCREENSHOTS");
+  if (dir.isEmpty())
+    dir = QDir::tempPath();
+  QDir().mkpath(dir);
+  const QString path = dir + "/" + name + ".png";
+  // Grab the screen area of the window, so embedded browser views show too.
+  QWidget* top = w->window();
+  QScreen* screen = top->screen();
+  const QRect g = top->frameGeometry();
+  screen->grabWindow(0, g.x(), g.y(), g.width(), g.height()).save(path);
+  return path;
+}
+
+void usePortal(const Portal& portal) {
+  for (const char* var : {"SLV_PORTAL_HOST", "SLV_MAIL_HOST", "SLV_MAKER_HOST"})
+    qputenv(var, portal.host().toUtf8());
+}
+
+frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
+                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs) {
+  QElapsedTimer t;
+  t.start();
+  ::startProgram(platform, state, win);
+  if (!waitFor([&] { return win && win->isVisible(); }, 10000))
+    return nullptr;
+  if (splashToMainMs)
+    *splashToMainMs = t.elapsed();
+  return win.get();
+}
+
+} // namespace e2e
+
+int main(int argc, char** argv) {
+  // Chromium will not start as root with its sandbox on; only then is it turned off.
+  if (geteuid() == 0)
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  // Keep the browser profile of the tests away from the user's own.
+  static QTemporaryDir home;
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+  qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    std::fprintf(stderr, "end-to-end tests need an X display (scripts/test runs them under Xvfb)\n");
+    return 1;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

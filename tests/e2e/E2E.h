@@ -1,0 +1,34 @@
+#pragma once
+// Shared pieces of the end-to-end tests: the real program (real WebEngine,
+// player and clipboard) under a real X display, against the local portal.
+#include "platform/QtPlatform.h"
+#include "portal/Portal.h"
+#include "shell/NRV_SLV3.h"
+#include "shell/frmNRV_SLV3.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The real platform, with the application folder put where the test says.
+class E2EPlatform : public QtPlatform {
+public:
+  QString applicationFolder() const override { return folder; }
+  QString folder;
+};
+
+namespace e2e {
+
+// Waits, running the event loop, until pred holds or timeoutMs passes.
+bool waitFor(const std::function<bool()>& pred, int timeoutMs = 15000);
+// Saves a picture of the widget's window under $SLV_SCREENSHOTS/name.png.
+QString screenshot(QWidget* w, const QString& name);
+// Points the program's host configuration at the portal.
+void usePortal(const Portal& portal);
+// Starts the program as main() does, waits for the main window and returns it.
+frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
+                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr);
+
+} // namespace e2e

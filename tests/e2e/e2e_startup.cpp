@@ -1,0 +1,57 @@
+// The real program starts on the local portal and shows its main window.
+#include "e2e/E2E.h"
+
+#include "forums/FavouritesPanel.h"
+#include "forums/ForumPanel.h"
+#include "platform/WebEnginePane.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+TEST(Startup, SplashThenMainWindowOnThePortal) {
+  Portal portal;
+  ASSERT_TRUE(portal.start());
+  e2e::usePortal(portal);
+  QTemporaryDir folder;
+  {
+    QFile f(folder.filePath("Allforums.svl"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"101 Calcio\"\r\n\"205 Cucina\"\r\n");
+  }
+  E2EPlatform platform;
+  platform.folder = folder.path();
+  NRV_SLV3 state;
+  std::unique_ptr<frmNRV_SLV3> win;
+  qint64 ms = 0;
+  frmNRV_SLV3* w = e2e::startProgram(platform, state, win, &ms);
+  ASSERT_NE(w, nullptr);
+  EXPECT_GE(ms, 2900);
+  EXPECT_LE(ms, 6000);
+  EXPECT_EQ(w->pos(), QPoint(0, 0));
+  EXPECT_EQ(w->size(), platform.screenSize());
+  EXPECT_EQ(w->fraForum->lstForum->count(), 2);
+  EXPECT_EQ(w->fraPreferiti->lstPreferiti->count(), 0);
+
+  auto* view = static_cast<WebEnginePane*>(w->WBMain.get())->view();
+  ASSERT_TRUE(e2e::waitFor([&] { return view->title() == "Indice del forum"; }));
+  ASSERT_TRUE(e2e::waitFor([&] { return w->txtAddressBar->text() == portal.url("/forum/index.php"); }));
+  EXPECT_TRUE(portal.requests.contains("/msg/"));
+  EXPECT_TRUE(portal.requests.contains("/"));
+
+  // The busy indicator shows while the slow page loads in the pane in front.
+  w->WBMain->navigate(portal.url("/slow?ms=2500"));
+  ASSERT_TRUE(e2e::waitFor([&] { return w->fraBusy->isVisible(); }, 2000));
+  e2e::screenshot(w, "main-window-busy");
+  ASSERT_TRUE(e2e::waitFor([&] { return !w->fraBusy->isVisible(); }, 8000));
+  EXPECT_EQ(view->title(), "Pagina lenta");
+  w->mnuWindow[0]->trigger();
+  QTest::qWait(300);
+  e2e::screenshot(w, "main-window");
+  state.ForceClose = true;  // close without the question
+  w->close();
+}

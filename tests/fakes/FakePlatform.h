@@ -1,0 +1,102 @@
+#pragma once
+// Recording fakes of the platform seam for the form tests.
+#include "platform/BrowserPane.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Platform.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// A browser pane that pretends to load pages: navigate records the address,
+// and the test decides when loading ends.
+class FakeBrowserPane : public BrowserPane {
+public:
+  explicit FakeBrowserPane(QWidget* parent) : widget_(new QWidget(parent)) {}
+  QWidget* widget() override { return widget_; }
+  void navigate(const QString& address) override;
+  bool goBack() override;
+  bool goForward() override;
+  void stop() override { calls << QStringLiteral("stop"); isBusy = false; }
+  void refresh() override { calls << QStringLiteral("refresh"); }
+  void goHome() override;
+  bool busy() const override { return isBusy; }
+  QString locationURL() const override { return location; }
+
+  QStringList calls;     // every operation, in order ("navigate <url>", "back", ...)
+  QStringList history;   // addresses in navigation order
+  int historyIndex = -1;
+  QString location;
+  bool isBusy = false;
+
+private:
+  QWidget* widget_;
+};
+
+// A media player that records what it is told; its readings are set by the test.
+class FakeMediaPlayer : public MediaPlayer {
+  Q_OBJECT
+public:
+  explicit FakeMediaPlayer(QWidget* parent) : widget_(new QWidget(parent)) {}
+  QWidget* widget() override { return widget_; }
+  void setURL(const QString& address) override { url = address; calls << "url " + address; }
+  QString URL() const override { return url; }
+  void play() override { calls << QStringLiteral("play"); state = 3; }
+  void stop() override { calls << QStringLiteral("stop"); state = 1; }
+  int playState() const override { return state; }
+  QString statusText() const override { return status; }
+  QString currentSourceURL() const override { return url; }
+  std::optional<double> duration() const override { return dur; }
+  std::optional<double> position() const override { return pos; }
+  QString positionString() const override { return posString; }
+
+  QStringList calls;
+  QString url, status, posString;
+  int state = 0;
+  std::optional<double> dur, pos;
+
+private:
+  QWidget* widget_;
+};
+
+struct MsgBoxCall {
+  QString text;
+  int style;
+  QString title;
+};
+
+class FakePlatform : public Platform {
+public:
+  std::unique_ptr<BrowserPane> createBrowserPane(QWidget* parent) override;
+  std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* parent) override;
+  void clearClipboard() override;
+  bool setClipboardText(const QString& text) override;
+  int msgBox(const QString& text, int style, const QString& title) override;
+  void beep() override;
+  QSize screenSize() const override { return screen; }
+  QString applicationFolder() const override { return folder; }
+  int showModal(QDialog& dialog) override;
+
+  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal <class>".
+  QStringList events;
+  int beeps = 0;
+  QString clipboard;
+  bool clipboardWorks = true;
+  std::vector<MsgBoxCall> messages;
+  std::deque<int> answers;  // answers for the next message boxes; vbOK/vbYes when empty
+  // Called with each modal window; returns its result. Default: rejected (0).
+  std::function<int(QDialog&)> onModal;
+  QSize screen{1280, 1024};
+  QString folder;
+  std::vector<FakeBrowserPane*> panes;
+  std::vector<FakeMediaPlayer*> players;
+};
+
+// Readable failures for Qt strings.
+#include <ostream>
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+  *os << '{' << l.join(QStringLiteral("|")).toStdString() << '}';
+}

@@ -1,0 +1,126 @@
+#include "portal/Portal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QMimeDatabase>
+#include <QTimer>
+#include <QUrlQuery>
+#include <memory>
+
+#ifndef SLV_PORTAL_WWW
+#define SLV_PORTAL_WWW ""
+#endif
+
+namespace {
+
+PortalReply html(const QString& title, const QString& body) {
+  PortalReply r;
+  r.body = Portal::page(title, body);
+  return r;
+}
+
+} // namespace
+
+QByteArray Portal::page(const QString& title, const QString& body) {
+  return QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title>"
+                        "<style>body{font-family:sans-serif;background:#eef;margin:16px}"
+                        "h1{color:#003}</style></head><body><h1>%1</h1>%2</body></html>")
+      .arg(title, body)
+      .toUtf8();
+}
+
+Portal::Portal() {
+  handle(QStringLiteral("/forum/index.php"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Indice del forum"),
+                QStringLiteral("<ul><li><a href=\"/forum/viewforum.php?f=101\">101 Calcio</a></li>"
+                               "<li><a href=\"/forum/viewforum.php?f=205\">205 Cucina</a></li></ul>"
+                               "<p><a href=\"/slow?ms=3000\">Pagina lenta</a></p>"));
+  });
+  handle(QStringLiteral("/forum/"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Indice del forum"), QStringLiteral("<p>Tutti i forum.</p>"));
+  });
+  handle(QStringLiteral("/forum/viewforum.php"), [](const QHttpServerRequest& req) {
+    const QString f = QUrlQuery(req.url()).queryItemValue(QStringLiteral("f"), QUrl::FullyDecoded);
+    return html(QStringLiteral("Forum f=%1").arg(f.toHtmlEscaped()),
+                QStringLiteral("<p>Discussioni del forum %1.</p>").arg(f.toHtmlEscaped()));
+  });
+  handle(QStringLiteral("/forum/viewonline.php"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Chi c'è in linea"), QStringLiteral("<p>3 utenti in linea.</p>"));
+  });
+  handle(QStringLiteral("/forum/search.php"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Cerca"), QStringLiteral("<form><input name=q></form>"));
+  });
+  handle(QStringLiteral("/login.php"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Login"), QStringLiteral("<form method=post><input name=u>"
+                                                        "<input name=p type=password></form>"));
+  });
+  handle(QStringLiteral("/disclaimer.php"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Regolamento"), QStringLiteral("<p>Siate gentili.</p>"));
+  });
+  handle(QStringLiteral("/msg/"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Messaggi privati"), QStringLiteral("<p>Nessun nuovo messaggio.</p>"));
+  });
+  handle(QStringLiteral("/"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Posta web"), QStringLiteral("<p>Casella di posta.</p>"));
+  });
+  // Holds a pane busy: the answer comes after ?ms= milliseconds (default 3000).
+  handle(QStringLiteral("/slow"), [](const QHttpServerRequest& req) {
+    PortalReply r = html(QStringLiteral("Pagina lenta"), QStringLiteral("<p>Finalmente.</p>"));
+    const int ms = QUrlQuery(req.url()).queryItemValue(QStringLiteral("ms")).toInt();
+    r.delayMs = ms > 0 ? ms : 3000;
+    return r;
+  });
+  server_.setMissingHandler([this](const QHttpServerRequest& req, QHttpServerResponder&& responder) {
+    answer(req, std::move(responder));
+  });
+}
+
+bool Portal::start(quint16 port) {
+  port_ = server_.listen(QHostAddress::LocalHost, port);
+  return port_ != 0;
+}
+
+QString Portal::host() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+QString Portal::url(const QString& path) const { return QStringLiteral("http://") + host() + path; }
+
+void Portal::handle(const QString& path, Handler h) { handlers_.insert(path, std::move(h)); }
+
+void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& responder) {
+  const QString path = req.url().path();
+  requests << req.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+  PortalReply reply;
+  if (const auto it = handlers_.constFind(path); it != handlers_.constEnd()) {
+    reply = (*it)(req);
+  } else {
+    // Files under www/ are served as they are.
+    const QString root = QStringLiteral(SLV_PORTAL_WWW);
+    const QString file = QDir::cleanPath(root + path);
+    QFile f(file);
+    if (!root.isEmpty() && file.startsWith(root) && QFileInfo(file).isFile() &&
+        f.open(QIODevice::ReadOnly)) {
+      reply.body = f.readAll();
+      reply.mimeType = QMimeDatabase().mimeTypeForFile(file).name().toUtf8();
+    } else {
+      reply.status = 404;
+      reply.body = page(QStringLiteral("Pagina non trovata"), path.toHtmlEscaped());
+    }
+  }
+  auto send = [reply](QHttpServerResponder& r) {
+    r.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(reply.status));
+    r.writeHeader("Content-Type", reply.mimeType);
+    r.writeHeader("Content-Length", QByteArray::number(reply.body.size()));
+    r.writeHeader("Cache-Control", "no-store");
+    for (const auto& h : reply.headers)
+      r.writeHeader(h.first, h.second);
+    r.writeBody(reply.body);
+  };
+  if (reply.delayMs <= 0) {
+    send(responder);
+    return;
+  }
+  auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+  QTimer::singleShot(reply.delayMs, [held, send] { send(*held); });
+}

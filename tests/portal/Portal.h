@@ -1,0 +1,44 @@
+#pragma once
+// A small local portal on loopback for the demo and the end-to-end tests: the
+// forum, message, mail and login pages at the portal's paths, a page that
+// answers slowly, and whatever the tests add.
+#include <QByteArray>
+#include <QHash>
+#include <QHttpServer>
+#include <QString>
+#include <functional>
+
+class QHttpServerRequest;
+
+struct PortalReply {
+  int status = 200;
+  QByteArray mimeType = "text/html; charset=utf-8";
+  QByteArray body;
+  int delayMs = 0;  // answer after this long, without blocking the event loop
+  QList<QPair<QByteArray, QByteArray>> headers;
+};
+
+class Portal {
+public:
+  using Handler = std::function<PortalReply(const QHttpServerRequest&)>;
+
+  Portal();
+  // Listens on 127.0.0.1; port 0 takes a free one. Returns false on failure.
+  bool start(quint16 port = 0);
+  quint16 port() const { return port_; }
+  QString host() const;                     // "127.0.0.1:port"
+  QString url(const QString& path) const;   // "http://127.0.0.1:port" + path
+
+  // Adds or replaces the handler of a path (the query is not part of it).
+  void handle(const QString& path, Handler h);
+  // Every path asked for, with its query, in order.
+  QStringList requests;
+
+  static QByteArray page(const QString& title, const QString& body);
+
+private:
+  void answer(const QHttpServerRequest& req, QHttpServerResponder&& responder);
+  QHttpServer server_;
+  QHash<QString, Handler> handlers_;
+  quint16 port_ = 0;
+};
