@@ -1,10 +1,226 @@
 #include "emoticons/EmoTrayPanel.h"
 
+#include "core/datafile.h"
+#include "emoticons/EmoCatalogue.h"
+#include "emoticons/PersonalFileRead.h"
+#include "platform/Platform.h"
 #include "shell/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
+#include <QButtonGroup>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr std::uint32_t kPanelColor = 0x00FF8080;  // RGB(128, 128, 255)
+const QString kTitle = QStringLiteral("EmoTray SLV 3");
+
+// The face of the OK button: 405 x 300 twips.
+QPixmap okPicture() {
+  QPixmap pm(ui::px(405), ui::px(300));
+  pm.fill(QColor(224, 224, 224));
+  QPainter p(&pm);
+  p.setPen(Qt::white);
+  p.drawLine(0, 0, pm.width() - 1, 0);
+  p.drawLine(0, 0, 0, pm.height() - 1);
+  p.setPen(QColor(96, 96, 96));
+  p.drawLine(0, pm.height() - 1, pm.width() - 1, pm.height() - 1);
+  p.drawLine(pm.width() - 1, 0, pm.width() - 1, pm.height() - 1);
+  p.setPen(QColor(0, 0, 128));
+  p.setFont(ui::font(8.25, true));
+  p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("OK"));
+  return pm;
+}
+
+// The signal of a completed copy: 1530 x 1245 twips.
+QPixmap donePicture() {
+  QPixmap pm(ui::px(1530), ui::px(1245));
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF disc(pm.width() / 2.0 - 27, 2, 54, 54);
+  p.setBrush(QColor(40, 170, 70));
+  p.setPen(QPen(QColor(0, 90, 30), 2));
+  p.drawEllipse(disc);
+  QPainterPath tick;
+  tick.moveTo(disc.left() + 14, disc.top() + 28);
+  tick.lineTo(disc.left() + 24, disc.top() + 39);
+  tick.lineTo(disc.left() + 41, disc.top() + 16);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::white, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(tick);
+  p.setPen(QColor(0, 0, 128));
+  p.setFont(ui::font(9, true));
+  p.drawText(QRect(0, 58, pm.width(), pm.height() - 58), Qt::AlignHCenter | Qt::AlignTop,
+             QStringLiteral("Copiato !"));
+  return pm;
+}
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
 EmoTrayPanel::EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
-  ui::setColors(this, 0x00FF8080);
-  ui::shadowTitle(this, QStringLiteral("EMOTRAY"), 225, 150, 0x000000FF, 240, 180, 0x00C00000, 3300,
-                  420, ui::font(15.75, true));
+  ui::setColors(this, kPanelColor);
+  std::tie(Label22, Label21) = ui::shadowTitle(this, kTitle, 345, 30, 0x000000FF, 375, 75, 0x00C00000,
+                                               3060, 405, ui::font(18, true));
+  Label22->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label21->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  // Option buttons drawn as push buttons: one set at a time, none at start.
+  setGroup_ = new QButtonGroup(this);
+  setGroup_->setExclusive(true);
+  const int lefts[5] = {90, 90, 75, 75, 75};
+  const int tops[5] = {555, 885, 1215, 1545, 1860};
+  for (int i = 0; i < 5; ++i) {
+    auto* b = new QPushButton(qs(emoticons::setCaption(i)), this);
+    ui::place(b, lefts[i], tops[i], 1365, 255);
+    ui::styleButton(b, 0x00E0E0E0, ui::font(8.25, true));
+    // The chosen set stays pushed in, a shade darker, so it reads at a glance.
+    b->setStyleSheet(b->styleSheet() +
+                     QStringLiteral("QAbstractButton:checked { background-color: #b8b8c8; }"));
+    b->setCheckable(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    setGroup_->addButton(b, i);
+    optSet[i] = b;
+  }
+  // A second press on the chosen set runs again too (it re-reads the personal file).
+  connect(setGroup_, &QButtonGroup::idClicked, this, [this](int id) { optSet_Click(id); });
+
+  lstEmo = new QListWidget(this);
+  ui::place(lstEmo, 1560, 570, 2040, 1530);
+  ui::setColors(lstEmo, kPanelColor, 0x00800000);
+  lstEmo->setFont(ui::font(8.25, true));
+  lstEmo->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Choosing a name by mouse or arrow keys; clearing the list chooses nothing.
+  connect(lstEmo, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!lstEmo->selectedItems().isEmpty())
+      lstEmo_Click();
+  });
+
+  WBEP = owner_.platform().createBrowserPane(this);
+  ui::place(WBEP->widget(), 75, 2220, 3525, 2475);
+
+  lstURL = new QListWidget(this);
+  ui::place(lstURL, 60, 4800, 1230, 255);
+  lstURL->hide();
+
+  pboOk = new PictureBox(this, okPicture(), 1545, 4995);
+  pboOk->setEnabled(false);
+  pboOk->setToolTip(QStringLiteral("OK"));
+  connect(pboOk, &PictureBox::clicked, this, &EmoTrayPanel::pboOk_Click);
+  connect(pboOk, &PictureBox::mouseDown, this, &EmoTrayPanel::pboOk_MouseDown);
+  connect(pboOk, &PictureBox::mouseUp, this, &EmoTrayPanel::pboOk_MouseUp);
+
+  imgDone = new QLabel(this);
+  ui::place(imgDone, 1020, 5535, 1530, 1245);
+  imgDone->setPixmap(donePicture());
+  imgDone->setAttribute(Qt::WA_TranslucentBackground);
+  imgDone->hide();
+
+  tmrDoneEP = new QTimer(this);
+  tmrDoneEP->setInterval(1500);
+  connect(tmrDoneEP, &QTimer::timeout, this, &EmoTrayPanel::tmrDoneEP_Timer);
+}
+
+EmoTrayPanel::~EmoTrayPanel() = default;
+
+// ---------------------------------------------------------------- handlers
+
+void EmoTrayPanel::optSet_Click(int Index) {
+  pboOk->setEnabled(false);
+  owner_.EmoSet = Index;
+  if (Index >= 0 && Index < emoticons::kSetCount)
+    optSet[static_cast<std::size_t>(Index)]->setChecked(true);
+  switch (Index) {
+  case 0: LoadSetEmoTray(); break;
+  case 1: LoadSetPtoInform(); break;
+  case 2: LoadSetTweedo(); break;
+  case 3: LoadSetYahoo(); break;
+  case 4: LoadSetPersonali(); return;  // the folder of the last built-in set stays
+  default: return;
+  }
+  owner_.EmoFolder = qs(emoticons::setFolder(Index));
+}
+
+void EmoTrayPanel::lstEmo_Click() {
+  const QList<QListWidgetItem*> selected = lstEmo->selectedItems();
+  if (selected.isEmpty())
+    return;
+  const int index = lstEmo->row(selected.first());
+  QString address;
+  if (owner_.EmoSet >= 0 && owner_.EmoSet < emoticons::kPersonalSet) {
+    address = qs(emoticons::imageAddress(emoticons::emoBaseAddress(), owner_.EmoFolder.toStdString(),
+                                         index));
+  } else if (owner_.EmoSet == emoticons::kPersonalSet) {
+    if (index >= lstURL->count()) {
+      // A name whose address the damaged file lost: there is nothing to copy.
+      owner_.EmoTag.clear();
+      pboOk->setEnabled(false);
+      return;
+    }
+    address = lstURL->item(index)->text();
+  } else {
+    return;
+  }
+  owner_.EmoTag = qs(emoticons::imageTag(address.toStdString()));
+  WBEP->navigate(address);
+  pboOk->setEnabled(true);
+}
+
+void EmoTrayPanel::pboOk_Click() {
+  Platform& platform = owner_.platform();
+  platform.clearClipboard();
+  if (!platform.setClipboardText(owner_.EmoTag)) {
+    // Signalling a copy that did not happen would mislead: say so instead.
+    platform.msgBox(QStringLiteral("Impossibile copiare l'emoticon negli Appunti: forse un altro "
+                                   "programma li sta usando. Riprova tra qualche istante."),
+                    vbExclamation, kTitle);
+    return;
+  }
+  platform.beep();
+  imgDone->show();
+  tmrDoneEP->start();
+}
+
+void EmoTrayPanel::pboOk_MouseDown() { pboOk->setBorderStyle(1); }
+void EmoTrayPanel::pboOk_MouseUp() { pboOk->setBorderStyle(0); }
+
+void EmoTrayPanel::tmrDoneEP_Timer() {
+  tmrDoneEP->stop();
+  owner_.platform().beep();
+  imgDone->hide();
+}
+
+// ---------------------------------------------------------------- set loaders
+
+void EmoTrayPanel::loadBuiltIn(int set) {
+  lstEmo->clear();
+  for (std::string_view name : emoticons::setNames(set))
+    lstEmo->addItem(qs(name));
+}
+
+void EmoTrayPanel::LoadSetEmoTray() { loadBuiltIn(0); }
+void EmoTrayPanel::LoadSetPtoInform() { loadBuiltIn(1); }
+void EmoTrayPanel::LoadSetTweedo() { loadBuiltIn(2); }
+void EmoTrayPanel::LoadSetYahoo() { loadBuiltIn(3); }
+
+void EmoTrayPanel::LoadSetPersonali() {
+  lstURL->clear();
+  lstEmo->clear();
+  const std::string path =
+      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), emoticons::kPersonalFileName);
+  const emoticons::PersonalSet set = emoticons::readPersonalSet(path);
+  for (const std::string& name : set.names)
+    lstEmo->addItem(QString::fromStdString(name));
+  for (const std::string& address : set.addresses)
+    lstURL->addItem(QString::fromStdString(address));
+  if (!set.ok)
+    owner_.platform().msgBox(QStringLiteral("Il File PERSONALI.ET2 non si trova nella stessa cartella "
+                                            "dell'Applicazione o non è stato creato o è stato corrotto"),
+                             vbCritical, QStringLiteral("IMPOSSIBILE ACCEDERE AL FILE PERSONALI"));
 }
