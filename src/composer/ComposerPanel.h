@@ -1,14 +1,115 @@
 #pragma once
+// Panel 4: the post composer. Five modes turn a few fields into the forum's
+// markup and hand it over through the clipboard.
 #include <QFrame>
+#include <QPointer>
+#include <array>
+#include <functional>
 
+class frmDone;
 class frmNRV_SLV3;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
 
-// Panel 4: the post composer.
 class ComposerPanel : public QFrame {
   Q_OBJECT
 public:
-  ComposerPanel(frmNRV_SLV3& owner, QWidget* parent);
+  ComposerPanel(frmNRV_SLV3 &owner, QWidget *parent);
+  // The list pop-up menu belongs to the main window and exists only once its
+  // menus are built.
+  void connectEditMenu();
+
+  // --- the panel
+  void optAdd_Click(int Index);
+  // Empties the clipboard, puts the markup on it, resets the mode through
+  // `resetMode`, beeps and shows the confirmation. When the clipboard does not
+  // take the text, says so and leaves the mode's fields alone; returns whether
+  // the markup was delivered.
+  bool DeliverMarkup(const QString &markup, const std::function<void()> &resetMode);
+  void tmrDone_Timer();
+
+  // --- formatted text
+  void optSize_Click(int Index);
+  void optColor_Click(int Index);
+  void chkBold_Click();
+  void chkItalics_Click();
+  void chkUnderlined_Click();
+  void txtTesto_Change();
+  void cmdFormattato_Click();
+
+  // --- list builder
+  void optList_Click(int Index);
+  void txtElenco_KeyPress(int KeyAscii);
+  void lstElenco_Click();
+  void mnuDelete_Click();
+  void mnuUp_Click();
+  void mnuDown_Click();
+  void cmdClearElenco_Click();
+  void cmdElenco_Click();
+
+  // --- quotation
+  void txtCitazione_Change();
+  void cmdCitazione_Click();
+
+  // --- link
+  void txtURL_Change();
+  void txtURLText_Change();
+  void cmdURL_Click();
+
+  // The text of a multi-line box with its line breaks as CR LF, the way the
+  // forum's editor receives a pasted text.
+  static QString boxText(const QPlainTextEdit *box);
+
+  // --- controls
+  QLabel *Label26, *Label25, *Label1;
+  std::array<QPushButton *, 5> optAdd{};
+  std::array<QFrame *, 5> fraFunction{};
+  QTimer *tmrDone = nullptr;
+  // The confirmation window while it is shown.
+  QPointer<frmDone> doneWindow;
+
+  // formatted text (fraFunction 4)
+  std::array<QPushButton *, 15> optColor{};
+  QPushButton *chkBold, *chkItalics, *chkUnderlined;
+  QGroupBox *Frame1;
+  std::array<QPushButton *, 5> optSize{};
+  QPlainTextEdit *txtMonitor;
+  QPlainTextEdit *txtTesto;
+  QPushButton *cmdFormattato;
+
+  // list builder (fraFunction 0)
+  std::array<QPushButton *, 3> optList{};
+  QPushButton *cmdClearElenco;
+  QListWidget *lstElenco;
+  QLineEdit *txtElenco;
+  QPushButton *cmdElenco;
+  QListWidget *lstMoveElenco;
+
+  // quotation (fraFunction 3)
+  QPlainTextEdit *txtCitazione;
+  QLineEdit *txtAutore;
+  QPushButton *cmdCitazione;
+
+  // link (fraFunction 2)
+  QPlainTextEdit *txtURL;
+  QPlainTextEdit *txtURLText;
+  QPushButton *cmdURL;
 
 private:
-  frmNRV_SLV3& owner_;
+  void buildFormatted(QFrame *f);
+  void buildList(QFrame *f);
+  void buildQuote(QFrame *f);
+  void buildLink(QFrame *f);
+  void moveItem(int heldBack);
+  void updateLinkButton();
+
+  frmNRV_SLV3 &owner_;
+  QButtonGroup *addGroup_, *colorGroup_, *sizeGroup_, *listGroup_;
 };

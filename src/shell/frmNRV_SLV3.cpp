@@ -82,6 +82,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   buildPanels(canvas_);
   alarm = new BossAlarm(*this);
   buildMenus();
+  fraComposer->connectEditMenu();
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
