@@ -63,6 +63,14 @@ public:
   void txtURLText_Change();
   void cmdURL_Click();
 
+  // --- image, and adding it to the personal emoticons
+  void txtImmagine_Change();
+  void cmdImmagine_Click();
+  void cmdVerifyURL_Click();
+  void cmdSearchImages_Click();
+  void txtNome_Change();
+  void cmdOkEP_Click();
+
   // The text of a multi-line box with its line breaks as CR LF, the way the
   // forum's editor receives a pasted text.
   static QString boxText(const QPlainTextEdit *box);
@@ -102,11 +110,21 @@ public:
   QPlainTextEdit *txtURLText;
   QPushButton *cmdURL;
 
+  // image (fraFunction 1) with the sub-frame fraEP
+  QPlainTextEdit *txtImmagine;
+  QPushButton *cmdVerifyURL;
+  QPushButton *cmdSearchImages;
+  QFrame *fraEP;
+  QLineEdit *txtNome;
+  QPushButton *cmdOkEP;
+  QPushButton *cmdImmagine;
+
 private:
   void buildFormatted(QFrame *f);
   void buildList(QFrame *f);
   void buildQuote(QFrame *f);
   void buildLink(QFrame *f);
+  void buildImage(QFrame *f);
   void moveItem(int heldBack);
   void updateLinkButton();
 

@@ -9,7 +9,8 @@ namespace emoticons {
 bool appendPersonalRecord(const QString &path, const std::string &recordBytes) {
   const bool existed = QFile::exists(path);
   QFile f(path);
-  if (!f.open(QIODevice::ReadWrite))
+  // Unbuffered, so a failed write is known at once and nothing is left to flush later.
+  if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
     return false;
   const qint64 oldSize = f.size();
   std::string tail;

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,9 +107,9 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   QTest::qWait(200);
   e2e::screenshot(&w, "composer-formatted");
 
-  QElapsedTimer shown;
-  click(c.cmdFormattato);
+  QElapsedTimer shown;  // from before the click, so never shorter than the window's time
   shown.start();
+  click(c.cmdFormattato);
   const QString markup = QStringLiteral("[size=18][color=red][b][u]Ciao[/b][/u][/color][/size]");
   ASSERT_TRUE(e2e::waitFor([&] { return QGuiApplication::clipboard()->text() == markup; }, 3000));
   ASSERT_FALSE(c.doneWindow.isNull());
@@ -139,4 +140,26 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   e2e::screenshot(&w, "composer-list");
   click(c.cmdElenco);
   EXPECT_EQ(clipboardSeenFromOutside(), QStringLiteral("[List=1]\r[*]uno\r[*]due\r[/List]\r"));
+
+  // Two personal emoticons from the image mode: four quoted lines on disk.
+  click(c.optAdd[1]);
+  const char *names[2] = {"Gatto", "Cane, felice"};
+  const char *addresses[2] = {"http://img.it/gatto.gif", "http://img.it/cane.gif"};
+  for (int i = 0; i < 2; ++i) {
+    c.txtImmagine->clear();
+    c.txtImmagine->setFocus();
+    QTest::keyClicks(c.txtImmagine, addresses[i]);
+    c.txtNome->setFocus();
+    QTest::keyClicks(c.txtNome, names[i]);
+    if (i == 1) {
+      QTest::qWait(200);
+      e2e::screenshot(&w, "composer-image");
+    }
+    click(c.cmdOkEP);
+    EXPECT_TRUE(c.txtNome->text().isEmpty());
+  }
+  QFile file(p.folder.filePath("Personali.et2"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("\"Gatto\"\r\n\"http://img.it/gatto.gif\"\r\n"
+                                       "\"Cane, felice\"\r\n\"http://img.it/cane.gif\"\r\n"));
 }
