@@ -369,6 +369,7 @@ void ComposerPanel::buildList(QFrame *f) {
   ui::setColors(lstElenco, kModeBack, kLabelColor);
   lstElenco->setFont(ui::font(8.25));
   connect(lstElenco, &QListWidget::itemClicked, this, [this] { lstElenco_Click(); });
+  lstElenco->installEventFilter(this);
 
   ui::label(f, QStringLiteral("Aggiungi un Elemento"), 75, 3270, 1950, 225, labelFont, kLabelColor,
             Qt::AlignLeft | Qt::AlignVCenter);
@@ -407,6 +408,18 @@ void ComposerPanel::lstElenco_Click() {
   if (row == lstElenco->count() - 1)
     owner_.mnuDown->setEnabled(false);
   owner_.mnuEdit->popup(QCursor::pos());
+}
+
+bool ComposerPanel::eventFilter(QObject *watched, QEvent *event) {
+  // Choosing an item with the keyboard counts as a click on it, as with the mouse.
+  if (watched == lstElenco && event->type() == QEvent::KeyPress) {
+    const int before = lstElenco->currentRow();
+    static_cast<QObject *>(lstElenco)->event(event);
+    if (lstElenco->currentRow() != before && lstElenco->currentRow() >= 0)
+      lstElenco_Click();
+    return true;
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void ComposerPanel::mnuDelete_Click() {

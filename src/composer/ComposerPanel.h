@@ -119,6 +119,9 @@ public:
   QPushButton *cmdOkEP;
   QPushButton *cmdImmagine;
 
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   void buildFormatted(QFrame *f);
   void buildList(QFrame *f);

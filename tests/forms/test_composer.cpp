@@ -287,9 +287,13 @@ TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
   EXPECT_TRUE(w.mnuUp->isEnabled() && w.mnuDown->isEnabled() && w.mnuDelete->isEnabled());
   w.mnuEdit->hide();
 
-  clickItem(c, 0);
+  // Moving to an item with the keyboard is a click as well.
+  QTest::keyClick(c.lstElenco, Qt::Key_Up);
+  EXPECT_EQ(w.ListItemIndex, 0);
+  EXPECT_TRUE(w.mnuEdit->isVisible());
   EXPECT_FALSE(w.mnuUp->isEnabled());
   EXPECT_TRUE(w.mnuDown->isEnabled());
+  w.mnuEdit->hide();
   clickItem(c, 2);
   EXPECT_TRUE(w.mnuUp->isEnabled());
   EXPECT_FALSE(w.mnuDown->isEnabled());
