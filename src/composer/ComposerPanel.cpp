@@ -29,24 +29,24 @@ constexpr std::uint32_t kPanelBack = 0x00FF8080;
 constexpr std::uint32_t kModeBack = 0x00FFC0C0;
 constexpr std::uint32_t kLabelColor = 0x00C00000;
 
-std::string toStd(const QString &s) {
+std::string toStd(const QString& s) {
   return s.toStdString();
 }
-QString fromStd(const std::string &s) {
+QString fromStd(const std::string& s) {
   return QString::fromStdString(s);
 }
 
 // A graphical option button or check box: a push button that stays down.
-QPushButton *toggleButton(QWidget *parent, const QString &caption, int left, int top, int width,
-                          int height, std::uint32_t back, const QFont &f) {
-  auto *b = new QPushButton(caption, parent);
+QPushButton* toggleButton(QWidget* parent, const QString& caption, int left, int top, int width,
+                          int height, std::uint32_t back, const QFont& f) {
+  auto* b = new QPushButton(caption, parent);
   ui::place(b, left, top, width, height);
   ui::styleButton(b, back, f);
   b->setCheckable(true);
   return b;
 }
 
-void setButtonTextColor(QPushButton *b, std::uint32_t fore) {
+void setButtonTextColor(QPushButton* b, std::uint32_t fore) {
   b->setStyleSheet(
       b->styleSheet() +
       QStringLiteral("QAbstractButton:enabled { color: %1; }").arg(ui::color(fore).name()));
@@ -54,16 +54,16 @@ void setButtonTextColor(QPushButton *b, std::uint32_t fore) {
 
 // Graphical option buttons where none may be selected: the group is exclusive
 // only while a button is being chosen.
-void unselectAll(QButtonGroup *g) {
+void unselectAll(QButtonGroup* g) {
   g->setExclusive(false);
-  for (QAbstractButton *b : g->buttons())
+  for (QAbstractButton* b : g->buttons())
     b->setChecked(false);
   g->setExclusive(true);
 }
 
-QPlainTextEdit *multiLineBox(QWidget *parent, int left, int top, int width, int height,
-                             const QFont &f, std::int64_t fore = kLabelColor) {
-  auto *t = new QPlainTextEdit(parent);
+QPlainTextEdit* multiLineBox(QWidget* parent, int left, int top, int width, int height,
+                             const QFont& f, std::int64_t fore = kLabelColor) {
+  auto* t = new QPlainTextEdit(parent);
   ui::place(t, left, top, width, height);
   ui::setColors(t, kModeBack, fore);
   t->setFont(f);
@@ -71,16 +71,16 @@ QPlainTextEdit *multiLineBox(QWidget *parent, int left, int top, int width, int 
   return t;
 }
 
-QLineEdit *lineBox(QWidget *parent, int left, int top, int width, int height, const QFont &f) {
-  auto *t = new QLineEdit(parent);
+QLineEdit* lineBox(QWidget* parent, int left, int top, int width, int height, const QFont& f) {
+  auto* t = new QLineEdit(parent);
   ui::place(t, left, top, width, height);
   ui::setColors(t, kModeBack, kLabelColor);
   t->setFont(f);
   return t;
 }
 
-QPushButton *okButton(QWidget *parent, int left, int top, int width, int height) {
-  auto *b = new QPushButton(QStringLiteral("OK"), parent);
+QPushButton* okButton(QWidget* parent, int left, int top, int width, int height) {
+  auto* b = new QPushButton(QStringLiteral("OK"), parent);
   ui::place(b, left, top, width, height);
   ui::styleButton(b, kModeBack, ui::font(8.25, true));
   b->setEnabled(false);
@@ -88,15 +88,15 @@ QPushButton *okButton(QWidget *parent, int left, int top, int width, int height)
 }
 
 // A thin separator line of the formatted-text frame.
-void line(QWidget *parent, int left, int top, int width, int height) {
-  auto *l = ui::frame(parent, kPanelBack);
+void line(QWidget* parent, int left, int top, int width, int height) {
+  auto* l = ui::frame(parent, kPanelBack);
   l->setGeometry(ui::px(left), ui::px(top), std::max(1, ui::px(width)),
                  std::max(1, ui::px(height)));
 }
 
 } // namespace
 
-ComposerPanel::ComposerPanel(frmNRV_SLV3 &owner, QWidget *parent) : QFrame(parent), owner_(owner) {
+ComposerPanel::ComposerPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
   ui::setColors(this, kPanelBack);
   std::tie(Label26, Label25) =
       ui::shadowTitle(this, QStringLiteral("COMPOSER"), 360, 75, 0x000000FF, 390, 120, kLabelColor,
@@ -149,7 +149,7 @@ void ComposerPanel::connectEditMenu() {
   connect(owner_.mnuDown, &QAction::triggered, this, &ComposerPanel::mnuDown_Click);
 }
 
-QString ComposerPanel::boxText(const QPlainTextEdit *box) {
+QString ComposerPanel::boxText(const QPlainTextEdit* box) {
   QString s = box->toPlainText();
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -159,14 +159,14 @@ QString ComposerPanel::boxText(const QPlainTextEdit *box) {
 // ---------------------------------------------------------------- the panel
 
 void ComposerPanel::optAdd_Click(int Index) {
-  for (QFrame *f : fraFunction)
+  for (QFrame* f : fraFunction)
     f->hide();
   fraFunction[Index]->show();
   optAdd[Index]->setChecked(true);
 }
 
-bool ComposerPanel::DeliverMarkup(const QString &markup, const std::function<void()> &resetMode) {
-  Platform &platform = owner_.platform();
+bool ComposerPanel::DeliverMarkup(const QString& markup, const std::function<void()>& resetMode) {
+  Platform& platform = owner_.platform();
   platform.clearClipboard();
   if (!platform.setClipboardText(markup)) {
     // Nothing reached the clipboard: the fields stay, so the user can try again.
@@ -194,14 +194,14 @@ void ComposerPanel::tmrDone_Timer() {
 
 // ---------------------------------------------------------------- formatted text
 
-void ComposerPanel::buildFormatted(QFrame *f) {
+void ComposerPanel::buildFormatted(QFrame* f) {
   ui::label(f, QStringLiteral("Caratteristiche del Testo"), 60, 15, 3330, 210, ui::font(9.75, true),
             kLabelColor);
   colorGroup_ = new QButtonGroup(this);
   const int lefts[7] = {60, 420, 780, 1140, 1500, 1860, 2220};
   for (int i = 1; i < 15; ++i) {
-    const auto &c = slv::markup::kColors[static_cast<std::size_t>(i)];
-    auto *b = toggleButton(f, QString(), lefts[(i - 1) % 7], i <= 7 ? 420 : 765, 300, 300, c.bgr,
+    const auto& c = slv::markup::kColors[static_cast<std::size_t>(i)];
+    auto* b = toggleButton(f, QString(), lefts[(i - 1) % 7], i <= 7 ? 420 : 765, 300, 300, c.bgr,
                            ui::font(8.25));
     b->setToolTip(QString::fromUtf8(c.name));
     optColor[static_cast<std::size_t>(i)] = b;
@@ -218,13 +218,13 @@ void ComposerPanel::buildFormatted(QFrame *f) {
   optColor[0]->setChecked(true);
 
   // "COLORI" in six colours: decoration only.
-  const char *letters[6] = {"C", "O", "L", "O", "R", "I"};
+  const char* letters[6] = {"C", "O", "L", "O", "R", "I"};
   const int letterLefts[6] = {2565, 2715, 2880, 3015, 3180, 3345};
   const int letterTops[6] = {765, 777, 789, 801, 813, 825};
   const std::uint32_t letterColors[6] = {0x000000FF, 0x0000C0C0, 0x00C000C0,
                                          0x0000FF00, 0x00808080, 0x00FF0000};
   for (int i = 0; i < 6; ++i) {
-    QLabel *l = ui::label(f, QString::fromLatin1(letters[i]), letterLefts[i], letterTops[i], 180,
+    QLabel* l = ui::label(f, QString::fromLatin1(letters[i]), letterLefts[i], letterTops[i], 180,
                           255, ui::font(9.75, true), letterColors[i], Qt::AlignLeft | Qt::AlignTop);
     l->setToolTip(QStringLiteral("Io sono solo un'etichetta...non servo a niente....ufff..."));
   }
@@ -248,7 +248,7 @@ void ComposerPanel::buildFormatted(QFrame *f) {
   sizeGroup_ = new QButtonGroup(this);
   const int sizeTops[5] = {270, 480, 690, 915, 1125};
   for (int i = 0; i < 5; ++i) {
-    const auto &s = slv::markup::kSizes[static_cast<std::size_t>(i)];
+    const auto& s = slv::markup::kSizes[static_cast<std::size_t>(i)];
     optSize[i] = toggleButton(Frame1, QString::fromUtf8(s.caption), 90, sizeTops[i], 975, 195,
                               kModeBack, ui::font(8.25));
     sizeGroup_->addButton(optSize[i], i);
@@ -286,7 +286,7 @@ void ComposerPanel::optSize_Click(int Index) {
 }
 
 void ComposerPanel::optColor_Click(int Index) {
-  const auto &c = slv::markup::kColors[static_cast<std::size_t>(Index)];
+  const auto& c = slv::markup::kColors[static_cast<std::size_t>(Index)];
   owner_.TextColor = QString::fromUtf8(c.keyword);
   QPalette p = txtMonitor->palette();
   const QString noColor = QString::fromUtf8(slv::markup::kNoColor.data(),
@@ -340,7 +340,7 @@ void ComposerPanel::cmdFormattato_Click() {
 
 // ---------------------------------------------------------------- list builder
 
-void ComposerPanel::buildList(QFrame *f) {
+void ComposerPanel::buildList(QFrame* f) {
   const QFont labelFont = ui::font(8.25, true);
   ui::label(f, QStringLiteral("Vuoi creare un elenco..."), 45, 45, 3375, 270, labelFont,
             kLabelColor);
@@ -410,11 +410,11 @@ void ComposerPanel::lstElenco_Click() {
   owner_.mnuEdit->popup(QCursor::pos());
 }
 
-bool ComposerPanel::eventFilter(QObject *watched, QEvent *event) {
+bool ComposerPanel::eventFilter(QObject* watched, QEvent* event) {
   // Choosing an item with the keyboard counts as a click on it, as with the mouse.
   if (watched == lstElenco && event->type() == QEvent::KeyPress) {
     const int before = lstElenco->currentRow();
-    static_cast<QObject *>(lstElenco)->event(event);
+    static_cast<QObject*>(lstElenco)->event(event);
     if (lstElenco->currentRow() != before && lstElenco->currentRow() >= 0)
       lstElenco_Click();
     return true;
@@ -423,7 +423,7 @@ bool ComposerPanel::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void ComposerPanel::mnuDelete_Click() {
-  const QList<QListWidgetItem *> selected = lstElenco->selectedItems();
+  const QList<QListWidgetItem*> selected = lstElenco->selectedItems();
   if (selected.isEmpty())
     return;
   delete lstElenco->takeItem(lstElenco->row(selected.first()));
@@ -484,13 +484,13 @@ void ComposerPanel::cmdElenco_Click() {
 
 // ---------------------------------------------------------------- quotation
 
-void ComposerPanel::buildQuote(QFrame *f) {
+void ComposerPanel::buildQuote(QFrame* f) {
   const QFont font = ui::font(9.75, true);
   ui::label(f, QStringLiteral("Immettere il Testo della Citazione"), 75, 75, 3315, 255, font,
             kLabelColor);
   txtCitazione = multiLineBox(f, 60, 375, 3330, 1980, ui::font(9.75));
   connect(txtCitazione, &QPlainTextEdit::textChanged, this, &ComposerPanel::txtCitazione_Change);
-  QLabel *l = ui::label(f,
+  QLabel* l = ui::label(f,
                         QStringLiteral("Immettere il nome dell'Autore della Citazione (lasciare in "
                                        "bianco per non menzionarlo)"),
                         60, 2505, 3315, 810, font, kLabelColor);
@@ -515,8 +515,8 @@ void ComposerPanel::cmdCitazione_Click() {
 
 // ---------------------------------------------------------------- link
 
-void ComposerPanel::buildLink(QFrame *f) {
-  QLabel *l =
+void ComposerPanel::buildLink(QFrame* f) {
+  QLabel* l =
       ui::label(f, QStringLiteral("Immettere Collegamento URL al quale farà riferimento il testo"),
                 60, 75, 3330, 450, ui::font(8.25, true), 0x00FF0000);
   l->setWordWrap(true);
@@ -553,7 +553,7 @@ void ComposerPanel::cmdURL_Click() {
 
 // ---------------------------------------------------------------- image
 
-void ComposerPanel::buildImage(QFrame *f) {
+void ComposerPanel::buildImage(QFrame* f) {
   const QFont bold = ui::font(8.25, true);
   ui::label(f, QStringLiteral("Inserisci l'indirizzo URL dell'immagine"), 75, 105, 3315, 240, bold,
             kLabelColor);
@@ -617,7 +617,7 @@ void ComposerPanel::txtNome_Change() {
 }
 
 void ComposerPanel::cmdOkEP_Click() {
-  Platform &platform = owner_.platform();
+  Platform& platform = owner_.platform();
   const slv::PersonalRecord record =
       slv::personalRecord(toStd(txtNome->text()), toStd(boxText(txtImmagine)));
   if (record.problem != slv::FieldProblem::None) {

@@ -21,7 +21,7 @@ class QTimer;
 class ComposerPanel : public QFrame {
   Q_OBJECT
 public:
-  ComposerPanel(frmNRV_SLV3 &owner, QWidget *parent);
+  ComposerPanel(frmNRV_SLV3& owner, QWidget* parent);
   // The list pop-up menu belongs to the main window and exists only once its
   // menus are built.
   void connectEditMenu();
@@ -32,7 +32,7 @@ public:
   // `resetMode`, beeps and shows the confirmation. When the clipboard does not
   // take the text, says so and leaves the mode's fields alone; returns whether
   // the markup was delivered.
-  bool DeliverMarkup(const QString &markup, const std::function<void()> &resetMode);
+  bool DeliverMarkup(const QString& markup, const std::function<void()>& resetMode);
   void tmrDone_Timer();
 
   // --- formatted text
@@ -73,64 +73,64 @@ public:
 
   // The text of a multi-line box with its line breaks as CR LF, the way the
   // forum's editor receives a pasted text.
-  static QString boxText(const QPlainTextEdit *box);
+  static QString boxText(const QPlainTextEdit* box);
 
   // --- controls
   QLabel *Label26, *Label25, *Label1;
-  std::array<QPushButton *, 5> optAdd{};
-  std::array<QFrame *, 5> fraFunction{};
-  QTimer *tmrDone = nullptr;
+  std::array<QPushButton*, 5> optAdd{};
+  std::array<QFrame*, 5> fraFunction{};
+  QTimer* tmrDone = nullptr;
   // The confirmation window while it is shown.
   QPointer<frmDone> doneWindow;
 
   // formatted text (fraFunction 4)
-  std::array<QPushButton *, 15> optColor{};
+  std::array<QPushButton*, 15> optColor{};
   QPushButton *chkBold, *chkItalics, *chkUnderlined;
-  QGroupBox *Frame1;
-  std::array<QPushButton *, 5> optSize{};
-  QPlainTextEdit *txtMonitor;
-  QPlainTextEdit *txtTesto;
-  QPushButton *cmdFormattato;
+  QGroupBox* Frame1;
+  std::array<QPushButton*, 5> optSize{};
+  QPlainTextEdit* txtMonitor;
+  QPlainTextEdit* txtTesto;
+  QPushButton* cmdFormattato;
 
   // list builder (fraFunction 0)
-  std::array<QPushButton *, 3> optList{};
-  QPushButton *cmdClearElenco;
-  QListWidget *lstElenco;
-  QLineEdit *txtElenco;
-  QPushButton *cmdElenco;
-  QListWidget *lstMoveElenco;
+  std::array<QPushButton*, 3> optList{};
+  QPushButton* cmdClearElenco;
+  QListWidget* lstElenco;
+  QLineEdit* txtElenco;
+  QPushButton* cmdElenco;
+  QListWidget* lstMoveElenco;
 
   // quotation (fraFunction 3)
-  QPlainTextEdit *txtCitazione;
-  QLineEdit *txtAutore;
-  QPushButton *cmdCitazione;
+  QPlainTextEdit* txtCitazione;
+  QLineEdit* txtAutore;
+  QPushButton* cmdCitazione;
 
   // link (fraFunction 2)
-  QPlainTextEdit *txtURL;
-  QPlainTextEdit *txtURLText;
-  QPushButton *cmdURL;
+  QPlainTextEdit* txtURL;
+  QPlainTextEdit* txtURLText;
+  QPushButton* cmdURL;
 
   // image (fraFunction 1) with the sub-frame fraEP
-  QPlainTextEdit *txtImmagine;
-  QPushButton *cmdVerifyURL;
-  QPushButton *cmdSearchImages;
-  QFrame *fraEP;
-  QLineEdit *txtNome;
-  QPushButton *cmdOkEP;
-  QPushButton *cmdImmagine;
+  QPlainTextEdit* txtImmagine;
+  QPushButton* cmdVerifyURL;
+  QPushButton* cmdSearchImages;
+  QFrame* fraEP;
+  QLineEdit* txtNome;
+  QPushButton* cmdOkEP;
+  QPushButton* cmdImmagine;
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void buildFormatted(QFrame *f);
-  void buildList(QFrame *f);
-  void buildQuote(QFrame *f);
-  void buildLink(QFrame *f);
-  void buildImage(QFrame *f);
+  void buildFormatted(QFrame* f);
+  void buildList(QFrame* f);
+  void buildQuote(QFrame* f);
+  void buildLink(QFrame* f);
+  void buildImage(QFrame* f);
   void moveItem(int heldBack);
   void updateLinkButton();
 
-  frmNRV_SLV3 &owner_;
+  frmNRV_SLV3& owner_;
   QButtonGroup *addGroup_, *colorGroup_, *sizeGroup_, *listGroup_;
 };

@@ -15,12 +15,12 @@ namespace composer {
 
 #ifdef SLV_HAVE_IMAGE_WINDOWS
 
-void showImagePreview(frmNRV_SLV3 &owner) {
+void showImagePreview(frmNRV_SLV3& owner) {
   frmShowImage window(owner.platform(), owner.app(), &owner);
   owner.platform().showModal(window);
 }
 
-void showImageSearch(frmNRV_SLV3 &owner) {
+void showImageSearch(frmNRV_SLV3& owner) {
   frmSearchImages window(owner.platform(), owner.app(), &owner);
   owner.platform().showModal(window);
 }
@@ -29,13 +29,13 @@ void showImageSearch(frmNRV_SLV3 &owner) {
 
 // Until the image windows are part of the build, an empty modal window
 // stands in for each.
-void showImagePreview(frmNRV_SLV3 &owner) {
+void showImagePreview(frmNRV_SLV3& owner) {
   QDialog window(&owner);
   window.setWindowTitle(QStringLiteral("Mostra Immagine"));
   owner.platform().showModal(window);
 }
 
-void showImageSearch(frmNRV_SLV3 &owner) {
+void showImageSearch(frmNRV_SLV3& owner) {
   QDialog window(&owner);
   window.setWindowTitle(QStringLiteral("  RICERCA IMMAGINI "));
   owner.platform().showModal(window);

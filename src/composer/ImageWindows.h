@@ -5,8 +5,8 @@ class frmNRV_SLV3;
 namespace composer {
 
 // The preview of the address in NRV_SLV3::ImageURL; returns once it is closed.
-void showImagePreview(frmNRV_SLV3 &owner);
+void showImagePreview(frmNRV_SLV3& owner);
 // The image search window; nothing comes back from it.
-void showImageSearch(frmNRV_SLV3 &owner);
+void showImageSearch(frmNRV_SLV3& owner);
 
 } // namespace composer

@@ -30,8 +30,8 @@ std::string formatted(int size, std::string_view color, bool bold, bool italic, 
   return s;
 }
 
-std::optional<std::string> list(int listType, const std::vector<std::string> &items) {
-  const char *opening = nullptr;
+std::optional<std::string> list(int listType, const std::vector<std::string>& items) {
+  const char* opening = nullptr;
   switch (listType) {
   case 1:
     opening = "[List=1]";
@@ -47,7 +47,7 @@ std::optional<std::string> list(int listType, const std::vector<std::string> &it
   }
   std::string s = opening;
   s += '\r';
-  for (const auto &item : items) {
+  for (const auto& item : items) {
     s += "[*]";
     s += item;
     s += '\r';

@@ -12,7 +12,7 @@ namespace slv::markup {
 
 // The "Dimensioni" buttons, top to bottom: caption and point size.
 struct SizeChoice {
-  const char *caption;
+  const char* caption;
   int points;
 };
 inline constexpr std::array<SizeChoice, 5> kSizes{
@@ -22,9 +22,9 @@ inline constexpr int kStartSizeIndex = 2;
 // The colour buttons: Italian name (tooltip), button colour 0x00BBGGRR and the
 // keyword the forum understands. Element 0 means "no colour tag".
 struct ColorChoice {
-  const char *name;
+  const char* name;
   std::uint32_t bgr;
-  const char *keyword;
+  const char* keyword;
 };
 inline constexpr std::array<ColorChoice, 15> kColors{{
     {"Default", 0x00FFC0C0, "Default"},
@@ -54,7 +54,7 @@ std::string formatted(int size, std::string_view color, bool bold, bool italic, 
 // List types as chosen by the type buttons: 1 numbered, 2 lettered, 3 bulleted.
 // Lines end with a single carriage return, the last one after "[/List]".
 // Empty when no type has been chosen (0) or the type is unknown.
-std::optional<std::string> list(int listType, const std::vector<std::string> &items);
+std::optional<std::string> list(int listType, const std::vector<std::string>& items);
 
 // A quotation; an empty author leaves the "=" and the quotation marks out.
 std::string quote(std::string_view text, std::string_view author);

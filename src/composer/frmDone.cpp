@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QTimer>
 
-frmDone::frmDone(QWidget *owner)
+frmDone::frmDone(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       owner_(owner) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -33,7 +33,7 @@ void frmDone::Timer1_Timer() {
   close();
 }
 
-void frmDone::paintEvent(QPaintEvent *) {
+void frmDone::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   p.drawPixmap(0, 0, picture());

@@ -11,19 +11,19 @@ class frmDone : public QWidget {
 public:
   // `owner` is the main window: the picture is placed relative to it and
   // stays out of the task bar.
-  explicit frmDone(QWidget *owner);
+  explicit frmDone(QWidget* owner);
 
   void Form_Load();
   void Timer1_Timer();
 
-  QTimer *Timer1 = nullptr;
+  QTimer* Timer1 = nullptr;
 
   // The 120 x 120 picture: a smiley with a thumbs-up under a balloon "FATTO !".
   static QPixmap picture();
 
 protected:
-  void paintEvent(QPaintEvent *e) override;
+  void paintEvent(QPaintEvent* e) override;
 
 private:
-  QWidget *owner_;
+  QWidget* owner_;
 };

@@ -6,7 +6,7 @@
 
 namespace emoticons {
 
-bool appendPersonalRecord(const QString &path, const std::string &recordBytes) {
+bool appendPersonalRecord(const QString& path, const std::string& recordBytes) {
   const bool existed = QFile::exists(path);
   QFile f(path);
   // Unbuffered, so a failed write is known at once and nothing is left to flush later.

@@ -9,6 +9,6 @@ namespace emoticons {
 // the file when it is missing. A record never lands half-written: when the
 // file cannot be opened or the write fails, the file is left exactly as it
 // was (and a file created for the occasion is removed) and false comes back.
-bool appendPersonalRecord(const QString &path, const std::string &recordBytes);
+bool appendPersonalRecord(const QString& path, const std::string& recordBytes);
 
 } // namespace emoticons

@@ -30,7 +30,7 @@ const bool clipboardReader = [] {
     return false;
   int argc = 1;
   char name[] = "reader";
-  char *argv[] = {name, nullptr};
+  char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
   const QByteArray text = QGuiApplication::clipboard()->text().toUtf8().toBase64();
   std::fwrite(text.data(), 1, static_cast<std::size_t>(text.size()), stdout);
@@ -57,7 +57,7 @@ struct Program {
   E2EPlatform platform;
   NRV_SLV3 state;
   std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3 *w = nullptr;
+  frmNRV_SLV3* w = nullptr;
 
   bool start() {
     if (!portal.start())
@@ -75,7 +75,7 @@ struct Program {
   }
 };
 
-void click(QWidget *b) {
+void click(QWidget* b) {
   QTest::mouseClick(b, Qt::LeftButton);
   QTest::qWait(30);
 }
@@ -85,13 +85,13 @@ void click(QWidget *b) {
 TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   Program p;
   ASSERT_TRUE(p.start());
-  frmNRV_SLV3 &w = *p.w;
+  frmNRV_SLV3& w = *p.w;
   QGuiApplication::clipboard()->setText(QStringLiteral("something older"));
 
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 5000));
   QTest::keyClick(&w, Qt::Key_F7);
-  ComposerPanel &c = *w.fraComposer;
+  ComposerPanel& c = *w.fraComposer;
   ASSERT_TRUE(e2e::waitFor([&] { return c.isVisible(); }, 3000));
   QTest::qWait(300);
   e2e::screenshot(&w, "composer-opened");
@@ -107,7 +107,7 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   QTest::qWait(200);
   e2e::screenshot(&w, "composer-formatted");
 
-  QElapsedTimer shown;  // from before the click, so never shorter than the window's time
+  QElapsedTimer shown; // from before the click, so never shorter than the window's time
   shown.start();
   click(c.cmdFormattato);
   const QString markup = QStringLiteral("[size=18][color=red][b][u]Ciao[/b][/u][/color][/size]");
@@ -132,7 +132,7 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   click(c.optAdd[0]);
   click(c.optList[0]);
   c.txtElenco->setFocus();
-  for (const char *item : {"uno", "due"}) {
+  for (const char* item : {"uno", "due"}) {
     QTest::keyClicks(c.txtElenco, item);
     QTest::keyClick(c.txtElenco, Qt::Key_Return);
   }
@@ -143,8 +143,8 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
 
   // Two personal emoticons from the image mode: four quoted lines on disk.
   click(c.optAdd[1]);
-  const char *names[2] = {"Gatto", "Cane, felice"};
-  const char *addresses[2] = {"http://img.it/gatto.gif", "http://img.it/cane.gif"};
+  const char* names[2] = {"Gatto", "Cane, felice"};
+  const char* addresses[2] = {"http://img.it/gatto.gif", "http://img.it/cane.gif"};
   for (int i = 0; i < 2; ++i) {
     c.txtImmagine->clear();
     c.txtImmagine->setFocus();

@@ -15,7 +15,7 @@
 
 namespace {
 
-QStringList items(QListWidget *l) {
+QStringList items(QListWidget* l) {
   QStringList out;
   for (int i = 0; i < l->count(); ++i)
     out << l->item(i)->text();
@@ -24,26 +24,26 @@ QStringList items(QListWidget *l) {
 
 class Composer : public MainFixture {
 protected:
-  ComposerPanel &open(int mode = -1) {
-    auto &w = load();
+  ComposerPanel& open(int mode = -1) {
+    auto& w = load();
     w.mnuComposer->trigger();
     if (mode >= 0)
       w.fraComposer->optAdd[mode]->click();
     return *w.fraComposer;
   }
-  void addItems(ComposerPanel &c, const QStringList &texts) {
-    for (const QString &t : texts) {
+  void addItems(ComposerPanel& c, const QStringList& texts) {
+    for (const QString& t : texts) {
       QTest::keyClicks(c.txtElenco, t);
       QTest::keyClick(c.txtElenco, Qt::Key_Return);
     }
   }
   // Selects a list item as a click does, and runs the list's click handler.
-  void clickItem(ComposerPanel &c, int row) {
+  void clickItem(ComposerPanel& c, int row) {
     c.lstElenco->setCurrentRow(row);
     c.lstElenco_Click();
     win->mnuEdit->hide();
   }
-  std::vector<int> visibleModes(ComposerPanel &c) {
+  std::vector<int> visibleModes(ComposerPanel& c) {
     std::vector<int> v;
     for (int i = 0; i < 5; ++i)
       if (c.fraFunction[i]->isVisible())
@@ -55,8 +55,8 @@ protected:
 } // namespace
 
 TEST_F(Composer, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
-  auto &c = open();
-  auto &w = *win;
+  auto& c = open();
+  auto& w = *win;
   EXPECT_TRUE(c.isVisible());
   EXPECT_TRUE(w.mnuComposer->isChecked());
   EXPECT_EQ(c.Label25->text(), "COMPOSER");
@@ -94,8 +94,8 @@ TEST_F(Composer, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
 }
 
 TEST_F(Composer, FormattedTextGoesToTheClipboardThenTheModeResetsAndConfirms) {
-  auto &c = open(4);
-  auto &w = *win;
+  auto& c = open(4);
+  auto& w = *win;
   QTest::keyClicks(c.txtTesto, "Ciao");
   c.optSize[3]->click();
   c.optColor[2]->click();
@@ -142,7 +142,7 @@ TEST_F(Composer, FormattedTextGoesToTheClipboardThenTheModeResetsAndConfirms) {
 }
 
 TEST_F(Composer, DeliveryResetsAfterTheClipboardAndBeforeTheBeepAndConfirmation) {
-  auto &c = open(4);
+  auto& c = open(4);
   bool confirmationDuringReset = true;
   EXPECT_TRUE(c.DeliverMarkup("x", [&] {
     platform.events << "reset";
@@ -155,8 +155,8 @@ TEST_F(Composer, DeliveryResetsAfterTheClipboardAndBeforeTheBeepAndConfirmation)
 }
 
 TEST_F(Composer, ConfirmationSitsBesideTheMainWindowAndKeepsItsPlaceAndTimer) {
-  auto &c = open(4);
-  auto &w = *win;
+  auto& c = open(4);
+  auto& w = *win;
   const QRect g = w.frameGeometry();
   c.DeliverMarkup("a", [] {});
   QPointer<frmDone> first = c.doneWindow;
@@ -185,8 +185,8 @@ TEST_F(Composer, ConfirmationSitsBesideTheMainWindowAndKeepsItsPlaceAndTimer) {
 }
 
 TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
-  auto &c = open(4);
-  auto &w = *win;
+  auto& c = open(4);
+  auto& w = *win;
   QTest::keyClicks(c.txtTesto, "Ciao");
   c.chkBold->click();
   c.optColor[14]->click();
@@ -215,8 +215,8 @@ TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
 }
 
 TEST_F(Composer, ColourAndSizeButtons) {
-  auto &c = open(4);
-  auto &w = *win;
+  auto& c = open(4);
+  auto& w = *win;
   const QStringList names{"Colore in Uso", "Rosso Scuro", "Rosso",    "Arancione",   "Marrone",
                           "Giallo",        "Verde",       "Oliva",    "Verde Acqua", "Blu",
                           "Blu Scuro",     "Indaco",      "Violetto", "Bianco",      "Nero"};
@@ -245,7 +245,7 @@ TEST_F(Composer, ColourAndSizeButtons) {
 }
 
 TEST_F(Composer, FormattedOkNeedsTextAndKeepsLineBreaks) {
-  auto &c = open(4);
+  auto& c = open(4);
   EXPECT_FALSE(c.cmdFormattato->isEnabled());
   QTest::keyClicks(c.txtTesto, " ");
   EXPECT_TRUE(c.cmdFormattato->isEnabled());
@@ -261,7 +261,7 @@ TEST_F(Composer, FormattedOkNeedsTextAndKeepsLineBreaks) {
 // ---------------------------------------------------------------- list builder
 
 TEST_F(Composer, ItemsAreAddedWithEnterOnly) {
-  auto &c = open(0);
+  auto& c = open(0);
   EXPECT_FALSE(c.cmdElenco->isEnabled());
   QTest::keyClick(c.txtElenco, Qt::Key_Return);
   EXPECT_EQ(c.lstElenco->count(), 0);
@@ -276,8 +276,8 @@ TEST_F(Composer, ItemsAreAddedWithEnterOnly) {
 }
 
 TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
-  auto &c = open(0);
-  auto &w = *win;
+  auto& c = open(0);
+  auto& w = *win;
   addItems(c, {"a", "b", "c"});
   // A real mouse click on the second item opens the pop-up menu.
   const QRect r = c.lstElenco->visualItemRect(c.lstElenco->item(1));
@@ -307,8 +307,8 @@ TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
 }
 
 TEST_F(Composer, MovingThroughTheMenuReordersAndLeavesNothingSelected) {
-  auto &c = open(0);
-  auto &w = *win;
+  auto& c = open(0);
+  auto& w = *win;
   addItems(c, {"1", "2", "3"});
   clickItem(c, 1);
   w.mnuUp->trigger();
@@ -336,8 +336,8 @@ TEST_F(Composer, MovingThroughTheMenuReordersAndLeavesNothingSelected) {
 }
 
 TEST_F(Composer, DeletingTheOnlyItemDisablesOk) {
-  auto &c = open(0);
-  auto &w = *win;
+  auto& c = open(0);
+  auto& w = *win;
   addItems(c, {"a", "b"});
   clickItem(c, 0);
   w.mnuDelete->trigger();
@@ -350,8 +350,8 @@ TEST_F(Composer, DeletingTheOnlyItemDisablesOk) {
 }
 
 TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
-  auto &c = open(0);
-  auto &w = *win;
+  auto& c = open(0);
+  auto& w = *win;
   c.optList[2]->click();
   addItems(c, {"a", "b"});
   platform.answers = {vbNo};
@@ -375,8 +375,8 @@ TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
 }
 
 TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
-  auto &c = open(0);
-  auto &w = *win;
+  auto& c = open(0);
+  auto& w = *win;
   addItems(c, {"uno", "due"});
   c.cmdElenco->click();
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -391,7 +391,7 @@ TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
   EXPECT_EQ(platform.clipboard, "[List]\r[*]uno\r[*]due\r[/List]\r");
   EXPECT_EQ(c.lstElenco->count(), 0);
   EXPECT_FALSE(c.cmdElenco->isEnabled());
-  for (auto *b : c.optList)
+  for (auto* b : c.optList)
     EXPECT_FALSE(b->isChecked());
   EXPECT_EQ(w.ListType, 3);
   EXPECT_EQ(platform.beeps, 1);
@@ -408,7 +408,7 @@ TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
 // ---------------------------------------------------------------- quote and link
 
 TEST_F(Composer, QuoteWithAndWithoutAuthor) {
-  auto &c = open(3);
+  auto& c = open(3);
   EXPECT_FALSE(c.cmdCitazione->isEnabled());
   QTest::keyClicks(c.txtAutore, "anonimo");
   EXPECT_FALSE(c.cmdCitazione->isEnabled());
@@ -429,8 +429,8 @@ TEST_F(Composer, QuoteWithAndWithoutAuthor) {
 }
 
 TEST_F(Composer, LinkOkNeedsAWebAddressAndAText) {
-  auto &c = open(2);
-  auto setURL = [&](const QString &s) { c.txtURL->setPlainText(s); };
+  auto& c = open(2);
+  auto setURL = [&](const QString& s) { c.txtURL->setPlainText(s); };
   setURL("http://");
   QTest::keyClicks(c.txtURLText, "testo");
   EXPECT_FALSE(c.cmdURL->isEnabled());

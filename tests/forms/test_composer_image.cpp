@@ -18,13 +18,13 @@ namespace {
 
 class ComposerImage : public MainFixture {
 protected:
-  ComposerPanel &open() {
-    auto &w = load();
+  ComposerPanel& open() {
+    auto& w = load();
     w.mnuComposer->trigger();
     w.fraComposer->optAdd[1]->click();
     return *w.fraComposer;
   }
-  static bool imageControlsEnabled(ComposerPanel &c) {
+  static bool imageControlsEnabled(ComposerPanel& c) {
     const bool v = c.cmdVerifyURL->isEnabled();
     EXPECT_EQ(c.cmdImmagine->isEnabled(), v);
     EXPECT_EQ(c.fraEP->isEnabled(), v);
@@ -36,14 +36,14 @@ protected:
 } // namespace
 
 TEST_F(ComposerImage, AddressEnablesVerifyOkAndThePersonalFrameTogether) {
-  auto &c = open();
+  auto& c = open();
   EXPECT_FALSE(imageControlsEnabled(c));
   EXPECT_TRUE(c.cmdSearchImages->isEnabled());
-  for (const char *no : {"http://", "https://a.it/x.gif", " http://a.it/x.gif", "htp://a.it"}) {
+  for (const char* no : {"http://", "https://a.it/x.gif", " http://a.it/x.gif", "htp://a.it"}) {
     c.txtImmagine->setPlainText(QString::fromUtf8(no));
     EXPECT_FALSE(imageControlsEnabled(c)) << no;
   }
-  for (const char *yes : {"http://a", "HTTP://A.IT/X.GIF"}) {
+  for (const char* yes : {"http://a", "HTTP://A.IT/X.GIF"}) {
     c.txtImmagine->setPlainText(QString::fromUtf8(yes));
     EXPECT_TRUE(imageControlsEnabled(c)) << yes;
   }
@@ -54,7 +54,7 @@ TEST_F(ComposerImage, AddressEnablesVerifyOkAndThePersonalFrameTogether) {
 }
 
 TEST_F(ComposerImage, OkDeliversTheImageTagAndEmptiesNameAndAddress) {
-  auto &c = open();
+  auto& c = open();
   QTest::keyClicks(c.txtImmagine, "http://img.it/gatto.gif");
   QTest::keyClicks(c.txtNome, "gatto");
   c.cmdImmagine->click();
@@ -68,10 +68,10 @@ TEST_F(ComposerImage, OkDeliversTheImageTagAndEmptiesNameAndAddress) {
 }
 
 TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
-  auto &c = open();
+  auto& c = open();
   QString seen;
   QString shown;
-  platform.onModal = [&](QDialog &d) {
+  platform.onModal = [&](QDialog& d) {
     seen = app.ImageURL;
     shown = d.metaObject()->className();
     return 0;
@@ -96,7 +96,7 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
 }
 
 TEST_F(ComposerImage, TwoPersonalEmoticonsMakeFourQuotedLines) {
-  auto &c = open();
+  auto& c = open();
   QTest::keyClicks(c.txtImmagine, "http://img.it/gatto.gif");
   QTest::keyClicks(c.txtNome, "Gatto, nero");
   c.cmdOkEP->click();
@@ -115,7 +115,7 @@ TEST_F(ComposerImage, TwoPersonalEmoticonsMakeFourQuotedLines) {
 
 TEST_F(ComposerImage, AHandEditedFileWithoutFinalLineEndKeepsItsLastRecord) {
   writeFile("Personali.et2", "\"a\"\r\n\"http://x/a.gif\"");
-  auto &c = open();
+  auto& c = open();
   QTest::keyClicks(c.txtImmagine, "http://x/b.gif");
   QTest::keyClicks(c.txtNome, "b");
   c.cmdOkEP->click();
@@ -125,7 +125,7 @@ TEST_F(ComposerImage, AHandEditedFileWithoutFinalLineEndKeepsItsLastRecord) {
 }
 
 TEST_F(ComposerImage, RecordsTheFileCannotHoldAreRefusedWhole) {
-  auto &c = open();
+  auto& c = open();
   struct Case {
     QString name, address, says;
   };
@@ -135,7 +135,7 @@ TEST_F(ComposerImage, RecordsTheFileCannotHoldAreRefusedWhole) {
       {"gatto", "http://x/a\".gif", "L'indirizzo contiene le virgolette"},
       {"gatto", "http://x/a.gif\nhttp://x/b.gif", "L'indirizzo deve stare su una sola riga"},
   };
-  for (const auto &k : cases) {
+  for (const auto& k : cases) {
     platform.messages.clear();
     c.txtImmagine->setPlainText(k.address);
     c.txtNome->setText(k.name);
@@ -153,7 +153,7 @@ TEST_F(ComposerImage, RecordsTheFileCannotHoldAreRefusedWhole) {
 TEST_F(ComposerImage, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   // A folder in the file's place cannot be opened for appending.
   ASSERT_TRUE(QDir(dir.path()).mkdir("Personali.et2"));
-  auto &c = open();
+  auto& c = open();
   QTest::keyClicks(c.txtImmagine, "http://x/a.gif");
   QTest::keyClicks(c.txtNome, "gatto");
   c.cmdOkEP->click();
@@ -177,7 +177,7 @@ TEST(PersonalFileAppend, AWriteThatFailsHalfWayTakesBackWhatItWrote) {
   // The file may grow by a few bytes only: the record cannot fit.
   rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto *oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = old;
   small.rlim_cur = static_cast<rlim_t>(before.size() + 6);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);

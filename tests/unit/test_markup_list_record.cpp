@@ -37,8 +37,8 @@ TEST(PersonalRecordWriter, TwoQuotedLinesInWindows1252) {
 
 TEST(PersonalRecordWriter, RefusesWholeRecordsTheFileCannotHold) {
   struct Case {
-    const char *name;
-    const char *address;
+    const char* name;
+    const char* address;
     slv::FieldProblem problem;
     bool inName;
   };
@@ -49,7 +49,7 @@ TEST(PersonalRecordWriter, RefusesWholeRecordsTheFileCannotHold) {
       {"gatto", "http://a.it/猫.gif", slv::FieldProblem::NotCp1252, false},
       {"gatto", "http://a.it/x\r\n", slv::FieldProblem::LineBreak, false},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     const auto r = slv::personalRecord(c.name, c.address);
     EXPECT_EQ(r.problem, c.problem) << c.name << " " << c.address;
     EXPECT_EQ(r.inName, c.inName) << c.name << " " << c.address;
