@@ -1,18 +1,260 @@
 #include "media/MultimediaPanel.h"
 
+#include "media/FileLists.h"
+#include "media/MusicPictures.h"
+#include "media/music.h"
+#include "platform/MediaPlayer.h"
 #include "shell/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const char* const kBackColor = "slvBackColor";
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
 
 MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
     : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  ui::shadowTitle(this, QStringLiteral("MULTIMEDIA"), 225, 150, 0x000000FF, 240, 180, 0x00C00000,
-                  3300, 420, ui::font(15.75, true));
+  std::tie(Label33, Label34) =
+      ui::shadowTitle(this, QStringLiteral("MULTIMEDIA"), 750, 105, 0x000000FF, 795, 120, 0x00C00000,
+                      2400, 435, ui::font(15.75, true));
+
+  // The player belongs to the main window; its area shows here.
+  QWidget* area = player().widget();
+  area->setParent(this);
+  ui::place(area, 105, 660, 3600, 3300);
+  area->show();
+
+  const QFont frameFont = ui::font(8.25, true);
+  fraR = new QGroupBox(QStringLiteral("RADIO"), this);
+  ui::place(fraR, 210, 4125, 3300, 765);
+  fraR->setFont(frameFont);
+  cmdLatteMiele = new QPushButton(qs(slv::music::station(slv::music::Station::LatteMiele).caption), fraR);
+  ui::place(cmdLatteMiele, 180, 345, 1350, 300);
+  cmdRadioItalia = new QPushButton(qs(slv::music::station(slv::music::Station::RadioItalia).caption), fraR);
+  ui::place(cmdRadioItalia, 1740, 345, 1350, 285);
+  for (QPushButton* b : {cmdLatteMiele, cmdRadioItalia}) {
+    b->setFocusPolicy(Qt::TabFocus);
+    setBackColor(b, kPlain);
+  }
+  connect(cmdLatteMiele, &QPushButton::clicked, this, [this] { cmdLatteMiele_Click(); });
+  connect(cmdRadioItalia, &QPushButton::clicked, this, [this] { cmdRadioItalia_Click(); });
+
+  Frame2 = new QGroupBox(QStringLiteral("FILES"), this);
+  ui::place(Frame2, 210, 4980, 3300, 2865);
+  Frame2->setFont(frameFont);
+  drvMM = new DriveListBox(Frame2);
+  ui::place(drvMM, 150, 330, 2940, 330);
+  dirMM = new DirListBox(Frame2);
+  ui::place(dirMM, 165, 705, 2925, 810);
+  fleMM = new FileListBox(Frame2);
+  ui::place(fleMM, 180, 1560, 2910, 1140);
+  for (QWidget* w : {static_cast<QWidget*>(drvMM), static_cast<QWidget*>(dirMM),
+                     static_cast<QWidget*>(fleMM)})
+    w->setFont(ui::font(8.25));
+  connect(drvMM, &DriveListBox::Change, this, &MultimediaPanel::drvMM_Change);
+  connect(dirMM, &DirListBox::Change, this, &MultimediaPanel::dirMM_Change);
+  connect(fleMM, &FileListBox::Click, this, &MultimediaPanel::fleMM_Click);
+  drvMM->setDrives(DriveListBox::mountedDrives());
+  dirMM->setPath(QDir::currentPath());
+  drvMM->showDriveOf(dirMM->path());
+
+  chkContM = new QCheckBox(QStringLiteral("Suona tutti i brani a seguire"), this);
+  ui::place(chkContM, 480, 7920, 2955, 360);
+  chkContM->setToolTip(QStringLiteral("Suona l'intera cartella"));
   chkMusic = new QCheckBox(QStringLiteral("Mantieni la Musica Attiva"), this);
-  ui::place(chkMusic, 120, 8400, 3500, 255);
+  ui::place(chkMusic, 480, 8280, 2955, 360);
+  chkMusic->setToolTip(QStringLiteral("Anche con il modulo non visibile continua a suonare"));
+  for (QCheckBox* c : {chkContM, chkMusic})
+    c->setFont(frameFont);
+
+  // The mini bar.
+  QWidget* bar = owner_.fraMM;
+  ui::setColors(bar, 0x00FF8080);
+  struct Pic {
+    PictureBox** box;
+    QPixmap picture;
+    int left;
+    const char* tip;
+    void (MultimediaPanel::*click)();
+  };
+  const Pic pics[4] = {
+      {&imgNota, pictures::musicNote(), 0, "Richiama Modulo Multimediale", &MultimediaPanel::imgNota_Click},
+      {&imgPlay, pictures::musicPlay(), 360, "Play", &MultimediaPanel::imgPlay_Click},
+      {&imgStop, pictures::musicStop(), 720, "Stop", &MultimediaPanel::imgStop_Click},
+      {&imgNext, pictures::musicNext(), 1080, "Prossimo Brano", &MultimediaPanel::imgNext_Click},
+  };
+  for (const Pic& p : pics) {
+    auto* box = new PictureBox(bar, p.picture, p.left, 0);
+    box->setToolTip(QString::fromUtf8(p.tip));
+    box->setPressedLook(true);
+    connect(box, &PictureBox::clicked, this, p.click);
+    *p.box = box;
+  }
+  lblTime = new QLabel(QStringLiteral("00.00"), bar);
+  ui::place(lblTime, 1440, 90, 435, 210);
+  ui::setColors(lblTime, 0x00800000, 0x00FFC0C0);
+  lblTime->setAlignment(Qt::AlignCenter);
+  lblTime->setFont(ui::font(7));
+  lblTime->setToolTip(QStringLiteral("Tempo Trascorso"));
+  lblMMInfo = ui::label(bar, QString(), 2160, 90, 7095, 255, ui::font(8.25, true), 0x00C00000,
+                        Qt::AlignLeft | Qt::AlignVCenter);
+
+  connect(&player(), &MediaPlayer::Buffering, this, &MultimediaPanel::WMP_Buffering);
+  connect(&player(), &MediaPlayer::EndOfStream, this, &MultimediaPanel::WMP_EndOfStream);
+
+  tmrMM = new QTimer(this);
+  tmrMM->setInterval(800);
+  connect(tmrMM, &QTimer::timeout, this, &MultimediaPanel::tmrMM_Timer);
+  tmrMMInfoSwap = new QTimer(this);
+  tmrMMInfoSwap->setInterval(5000);
+  connect(tmrMMInfoSwap, &QTimer::timeout, this, &MultimediaPanel::tmrMMInfoSwap_Timer);
 }
 
-void MultimediaPanel::MusicPositionTickRead() {}
-void MultimediaPanel::MusicPositionTickApply() {}
+void MultimediaPanel::startTimers() {
+  tmrMM->start();
+  tmrMMInfoSwap->start();
+}
+
+MediaPlayer& MultimediaPanel::player() { return *owner_.WMP; }
+
+std::uint32_t MultimediaPanel::backColor(const QPushButton* b) {
+  return b->property(kBackColor).value<std::uint32_t>();
+}
+
+void MultimediaPanel::setBackColor(QPushButton* b, std::uint32_t bgr) {
+  b->setProperty(kBackColor, QVariant::fromValue(bgr));
+  ui::styleButton(b, bgr, ui::font(8.25, true));
+}
+
+// ---------------------------------------------------------------- the lists
+
+void MultimediaPanel::drvMM_Change() {
+  // A drive without a medium cannot be opened: keep the folder and files shown.
+  if (!dirMM->setPath(drvMM->drive()))
+    drvMM->restorePrevious();
+}
+
+void MultimediaPanel::dirMM_Change() { fleMM->setPath(dirMM->path()); }
+
+void MultimediaPanel::fleMM_Click() {
+  const int i = fleMM->listIndex();
+  if (i < 0 || i >= fleMM->listCount())
+    return;
+  const QString address = qs(slv::music::fileAddress(fleMM->path().toStdString(),
+                                                     fleMM->item(i)->text().toStdString()));
+  player().stop();
+  player().setURL(address);
+  player().play();
+  owner_.RadioMode = false;
+  setBackColor(cmdLatteMiele, kPlain);
+  setBackColor(cmdRadioItalia, kPlain);
+}
+
+void MultimediaPanel::selectNext(std::optional<int> entry) {
+  if (entry)
+    fleMM->setListIndex(*entry);  // plays it, as a click would
+}
+
+// ---------------------------------------------------------------- radio
+
+void MultimediaPanel::playStation(QPushButton* chosen, QPushButton* other, const QString& address) {
+  player().stop();
+  player().setURL(address);
+  player().play();
+  owner_.RadioMode = true;
+  setBackColor(chosen, kChosen);
+  setBackColor(other, kPlain);
+}
+
+void MultimediaPanel::cmdLatteMiele_Click() {
+  playStation(cmdLatteMiele, cmdRadioItalia,
+              qs(slv::music::stationPlaylistAddress(slv::music::Station::LatteMiele)));
+}
+
+void MultimediaPanel::cmdRadioItalia_Click() {
+  playStation(cmdRadioItalia, cmdLatteMiele,
+              qs(slv::music::stationPlaylistAddress(slv::music::Station::RadioItalia)));
+}
+
+// ---------------------------------------------------------------- mini bar
+
+void MultimediaPanel::imgNota_Click() { owner_.OpenPanel(5); }
+
+void MultimediaPanel::imgPlay_Click() {
+  player().play();
+  owner_.MMInfoText = player().statusText();
+}
+
+void MultimediaPanel::imgStop_Click() {
+  player().stop();
+  owner_.MMInfoText.clear();
+}
+
+void MultimediaPanel::imgNext_Click() {
+  if (owner_.RadioMode) {
+    lblMMInfo->setText(QStringLiteral("STAI ASCOLTANDO LA RADIO, non ci sono brani successivi..."));
+    return;
+  }
+  selectNext(slv::music::nextEntry(fleMM->listIndex(), fleMM->listCount()));
+}
+
+// ---------------------------------------------------------------- timers and player events
+
+void MultimediaPanel::tmrMM_Timer() {
+  if (player().playState() == slv::music::kPlaying) {
+    std::optional<slv::music::Station> highlighted;
+    if (backColor(cmdLatteMiele) == kChosen)
+      highlighted = slv::music::Station::LatteMiele;
+    else if (backColor(cmdRadioItalia) == kChosen)
+      highlighted = slv::music::Station::RadioItalia;
+    if (const auto text = slv::music::listeningText(owner_.RadioMode, highlighted,
+                                                    player().currentSourceURL().toStdString()))
+      owner_.MMInfoText = qs(*text);
+    owner_.fraMM->setVisible(!owner_.mnuMultimedia->isChecked());
+  } else {
+    owner_.MMInfoText = qs(slv::music::kSilence);
+    if (!chkMusic->isChecked())
+      owner_.fraMM->hide();
+  }
+}
+
+void MultimediaPanel::tmrMMInfoSwap_Timer() {
+  if (player().playState() == slv::music::kPlaying)
+    lblMMInfo->setText(lblMMInfo->text() != owner_.MMInfoText ? owner_.MMInfoText
+                                                              : player().statusText());
+  else
+    lblMMInfo->setText(owner_.MMInfoText);
+}
+
+void MultimediaPanel::WMP_Buffering(bool) {
+  lblMMInfo->setText(QStringLiteral("Sto precaricando la musica...attendere..."));
+}
+
+void MultimediaPanel::WMP_EndOfStream(int) {
+  if (chkContM->isChecked())
+    selectNext(slv::music::nextEntry(fleMM->listIndex(), fleMM->listCount()));
+}
+
+void MultimediaPanel::MusicPositionTickRead() {
+  tickPosition_ = player().position();
+  tickDuration_ = player().duration();
+  tickPositionString_ = player().positionString();
+}
+
+void MultimediaPanel::MusicPositionTickApply() {
+  if (tickPositionString_)
+    lblTime->setText(*tickPositionString_);
+  selectNext(slv::music::tickAdvance(tickPosition_, tickDuration_, chkContM->isChecked(),
+                                     fleMM->listIndex(), fleMM->listCount()));
+}

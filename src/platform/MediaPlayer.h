@@ -26,9 +26,11 @@ public:
   virtual QString currentSourceURL() const = 0;
   virtual std::optional<double> duration() const = 0;  // seconds
   virtual std::optional<double> position() const = 0;  // seconds
-  virtual QString positionString() const = 0;
+  virtual std::optional<QString> positionString() const = 0;  // "mm:ss"
 
 signals:
+  // Raised when buffering of a network source starts (true) and ends (false).
   void Buffering(bool start);
+  // The current item played to its end.
   void EndOfStream(int result);
 };

@@ -319,6 +319,7 @@ void frmNRV_SLV3::Form_Load() {
   tmrBusy->start();
   tmrPeek->start();
   tmrProtection->start();
+  fraRadio->startTimers();
 }
 
 void frmNRV_SLV3::stopTimers() {

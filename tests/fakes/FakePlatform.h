@@ -35,7 +35,8 @@ private:
   QWidget* widget_;
 };
 
-// A media player that records what it is told; its readings are set by the test.
+// A media player that records what it is told; its readings are set by the
+// test. Like the real one, it plays only when it has an address it can play.
 class FakeMediaPlayer : public MediaPlayer {
   Q_OBJECT
 public:
@@ -43,19 +44,25 @@ public:
   QWidget* widget() override { return widget_; }
   void setURL(const QString& address) override { url = address; calls << "url " + address; }
   QString URL() const override { return url; }
-  void play() override { calls << QStringLiteral("play"); state = 3; }
+  void play() override {
+    calls << QStringLiteral("play");
+    if (!url.isEmpty() && !unplayable.contains(url))
+      state = 3;
+  }
   void stop() override { calls << QStringLiteral("stop"); state = 1; }
   int playState() const override { return state; }
   QString statusText() const override { return status; }
   QString currentSourceURL() const override { return url; }
   std::optional<double> duration() const override { return dur; }
   std::optional<double> position() const override { return pos; }
-  QString positionString() const override { return posString; }
+  std::optional<QString> positionString() const override { return posString; }
 
   QStringList calls;
-  QString url, status, posString;
+  QString url, status;
+  QStringList unplayable;  // addresses that never start
   int state = 0;
   std::optional<double> dur, pos;
+  std::optional<QString> posString;
 
 private:
   QWidget* widget_;
