@@ -120,13 +120,15 @@ bool DirListBox::setPath(const QString& folder) {
     it->setData(Qt::UserRole, f);
     ++depth;
   }
-  setCurrentRow(count() - 1);
+  setCurrentRow(depth - 1);
   const QFileInfoList subs =
       QDir(path_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
   for (const QFileInfo& s : subs) {
     auto* it = new QListWidgetItem(closed, QString(depth * 2, ' ') + s.fileName(), this);
     it->setData(Qt::UserRole, QDir::cleanPath(s.absoluteFilePath()));
   }
+  // Keep the folder in view with a little of what lies above and below it.
+  scrollToItem(item(depth - 1), QAbstractItemView::PositionAtCenter);
   if (changed)
     emit Change();
   return true;

@@ -14,7 +14,6 @@
 #include <QNetworkRequest>
 #include <QPainter>
 #include <QSlider>
-#include <QStyle>
 #include <QToolButton>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -48,6 +47,39 @@ QUrl engineUrl(const QString& address) {
   if (u.isValid() && u.scheme().size() > 1)
     return u;
   return QUrl::fromLocalFile(QDir::cleanPath(address));
+}
+
+// The control bar's symbols, light on its dark ground.
+enum class Symbol { Play, Pause, Stop, Speaker };
+QIcon barIcon(Symbol k) {
+  QPixmap pm(14, 14);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(225, 232, 255));
+  switch (k) {
+  case Symbol::Play: {
+    const QPointF tri[3] = {{3, 2}, {3, 12}, {12, 7}};
+    p.drawPolygon(tri, 3);
+    break;
+  }
+  case Symbol::Pause:
+    p.drawRect(QRectF(3, 2, 3, 10));
+    p.drawRect(QRectF(8, 2, 3, 10));
+    break;
+  case Symbol::Stop: p.drawRect(QRectF(3, 3, 8, 8)); break;
+  case Symbol::Speaker: {
+    const QPointF cone[6] = {{1, 5}, {4, 5}, {8, 2}, {8, 12}, {4, 9}, {1, 9}};
+    p.drawPolygon(cone, 6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(225, 232, 255), 1.2));
+    p.drawArc(QRectF(6, 4, 5, 6), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(6, 2, 8, 10), -60 * 16, 120 * 16);
+    break;
+  }
+  }
+  return QIcon(pm);
 }
 
 // The picture area: the current video frame, or a quiet note while only sound plays.
@@ -163,12 +195,12 @@ void QtMediaPlayer::buildArea(QWidget* parent) {
   playPause_->setObjectName(QStringLiteral("playPauseButton"));
   stopButton_ = new QToolButton(bar);
   stopButton_->setObjectName(QStringLiteral("stopButton"));
-  stopButton_->setIcon(bar->style()->standardIcon(QStyle::SP_MediaStop));
+  stopButton_->setIcon(barIcon(Symbol::Stop));
   stopButton_->setToolTip(QStringLiteral("Stop"));
   status_ = new QLabel(bar);
   status_->setObjectName(QStringLiteral("statusLabel"));
   auto* speaker = new QLabel(bar);
-  speaker->setPixmap(bar->style()->standardIcon(QStyle::SP_MediaVolume).pixmap(14, 14));
+  speaker->setPixmap(barIcon(Symbol::Speaker).pixmap(14, 14));
   volume_ = new QSlider(Qt::Horizontal, bar);
   volume_->setObjectName(QStringLiteral("volumeSlider"));
   volume_->setToolTip(QStringLiteral("Volume"));
@@ -396,8 +428,7 @@ void QtMediaPlayer::refreshControls() {
   if (playPause_ == nullptr)
     return;
   const bool playing = player_->playbackState() == QMediaPlayer::PlayingState;
-  playPause_->setIcon(playPause_->style()->standardIcon(playing ? QStyle::SP_MediaPause
-                                                                : QStyle::SP_MediaPlay));
+  playPause_->setIcon(barIcon(playing ? Symbol::Pause : Symbol::Play));
   playPause_->setToolTip(playing ? QStringLiteral("Pausa") : QStringLiteral("Play"));
   seek_->setEnabled(player_->isSeekable());
   const qint64 d = player_->duration();

@@ -1,5 +1,6 @@
 #include "portal/Portal.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QMimeDatabase>
 #include <QTimer>
 #include <QUrlQuery>
+#include <cmath>
 #include <memory>
 
 #ifndef SLV_PORTAL_WWW
@@ -20,6 +22,29 @@ PortalReply html(const QString& title, const QString& body) {
   PortalReply r;
   r.body = Portal::page(title, body);
   return r;
+}
+
+// A gentle two-note tone as a WAV file (8 kHz, mono, 16 bit): the radio
+// stations' stream.
+QByteArray toneWav(double seconds, double hz) {
+  const int rate = 8000;
+  const int n = static_cast<int>(seconds * rate);
+  QByteArray wav;
+  QDataStream out(&wav, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("RIFF", 4);
+  out << quint32(36 + n * 2);
+  out.writeRawData("WAVEfmt ", 8);
+  out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
+      << quint16(16);
+  out.writeRawData("data", 4);
+  out << quint32(n * 2);
+  for (int i = 0; i < n; ++i) {
+    const double t = double(i) / rate;
+    const double f = (static_cast<int>(t * 2) % 2 == 0) ? hz : hz * 1.25;
+    out << qint16(2500 * std::sin(2 * M_PI * f * t));
+  }
+  return wav;
 }
 
 } // namespace
@@ -73,6 +98,33 @@ Portal::Portal() {
     r.delayMs = ms > 0 ? ms : 3000;
     return r;
   });
+  // The two radio stations: their playlists (one in each playlist form) name
+  // streams served here. /radio/*.wav?s= gives the stream's length in seconds.
+  handle(QStringLiteral("/lattemiele.asx"), [this](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "video/x-ms-asf";
+    r.body = QStringLiteral("<ASX VERSION=\"3.0\">\r\n<TITLE>Latte e Miele</TITLE>\r\n<ENTRY>\r\n"
+                            "<REF HREF=\"%1\" />\r\n</ENTRY>\r\n</ASX>\r\n")
+                 .arg(url(QStringLiteral("/radio/lattemiele.wav")))
+                 .toUtf8();
+    return r;
+  });
+  handle(QStringLiteral("/player/rindigital.asx"), [this](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "video/x-ms-asf";
+    r.body = QStringLiteral("[Reference]\r\nRef1=%1\r\n").arg(url(QStringLiteral("/radio/italia.wav"))).toUtf8();
+    return r;
+  });
+  for (const auto& [path, hz] : {std::pair{"/radio/lattemiele.wav", 392.0}, std::pair{"/radio/italia.wav", 330.0}}) {
+    const double tone = hz;
+    handle(QString::fromLatin1(path), [tone](const QHttpServerRequest& req) {
+      const double s = QUrlQuery(req.url()).queryItemValue(QStringLiteral("s")).toDouble();
+      PortalReply r;
+      r.mimeType = "audio/x-wav";
+      r.body = toneWav(s > 0 ? qMin(s, 600.0) : 60.0, tone);
+      return r;
+    });
+  }
   server_.setMissingHandler([this](const QHttpServerRequest& req, QHttpServerResponder&& responder) {
     answer(req, std::move(responder));
   });

@@ -1,0 +1,165 @@
+// The real player (no sound card needed) plays a folder in sequence and the
+// two stations through their playlists on the local portal.
+#include "e2e/E2E.h"
+
+#include "media/FileLists.h"
+#include "media/MultimediaPanel.h"
+#include "platform/QtMediaPlayer.h"
+#include "shell/Widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDataStream>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeWav(const QString& path, double seconds) {
+  const int rate = 8000;
+  const int n = static_cast<int>(seconds * rate);
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  QDataStream out(&f);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("RIFF", 4);
+  out << quint32(36 + n * 2);
+  out.writeRawData("WAVEfmt ", 8);
+  out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
+      << quint16(16);
+  out.writeRawData("data", 4);
+  out << quint32(n * 2);
+  for (int i = 0; i < n; ++i)
+    out << qint16(2000 * std::sin(i * 0.25));
+}
+
+// The window, and a close-up of the mini bar, once the last changes are painted.
+void shots(frmNRV_SLV3* w, const QString& name) {
+  QTest::qWait(300);
+  const QString path = e2e::screenshot(w, name);
+  w->fraMM->grab().scaled(w->fraMM->size() * 2).save(path.chopped(4) + "-bar.png");
+}
+
+bool anyMessageBox() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<QMessageBox*>(w) && w->isVisible())
+      return true;
+  return false;
+}
+
+} // namespace
+
+TEST(Media, FolderInSequenceThenBothStations) {
+  Portal portal;
+  ASSERT_TRUE(portal.start());
+  e2e::usePortal(portal);
+  qputenv("SLV_LATTEMIELE_HOST", portal.host().toUtf8());
+  qputenv("SLV_RADIOITALIA_HOST", portal.host().toUtf8());
+  QTemporaryDir folder, music;
+  // Sorted as the list shows them: a file that is no audio at all, a long
+  // item (advanced by the position tick), one shorter than a second (only the
+  // end of stream moves on past it) and the last one.
+  writeWav(music.filePath("1 primo.wav"), 12.5);
+  writeWav(music.filePath("2 breve.wav"), 0.8);
+  writeWav(music.filePath("3 ultimo.wav"), 2.5);
+  {
+    QFile t(music.filePath("0 leggimi.txt"));
+    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    t.write("non musica\n");
+  }
+
+  E2EPlatform platform;
+  platform.folder = folder.path();
+  NRV_SLV3 state;
+  std::unique_ptr<frmNRV_SLV3> win;
+  frmNRV_SLV3* w = e2e::startProgram(platform, state, win);
+  ASSERT_NE(w, nullptr);
+  MultimediaPanel& m = *w->fraRadio;
+  auto& wmp = static_cast<QtMediaPlayer&>(*w->WMP);
+
+  // F8 opens the panel.
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  QTest::keyClick(w, Qt::Key_F8);
+  ASSERT_TRUE(e2e::waitFor([&] { return m.isVisible(); }, 3000));
+  EXPECT_EQ(wmp.volume(), 50);
+  ASSERT_TRUE(m.dirMM->setPath(music.path()));
+  ASSERT_EQ(m.fleMM->listCount(), 4);
+  m.chkContM->setChecked(true);
+  m.chkMusic->setChecked(true);
+
+  // The first music file, by a real click.
+  QTest::mouseClick(m.fleMM->viewport(), Qt::LeftButton, {},
+                    m.fleMM->visualItemRect(m.fleMM->item(1)).center());
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.playState() == 3; }, 8000)) << wmp.statusText().toStdString();
+  EXPECT_TRUE(wmp.URL().endsWith("/1 primo.wav"));
+  ASSERT_TRUE(e2e::waitFor([&] { return m.lblTime->text() == "00:01"; }, 5000)) << m.lblTime->text().toStdString();
+  shots(w, "media-panel");
+
+  // Closing the panel keeps the music; the mini bar shows what plays.
+  w->cmdClose[5]->click();
+  ASSERT_TRUE(e2e::waitFor([&] { return w->fraMM->isVisible(); }, 3000));
+  ASSERT_TRUE(e2e::waitFor([&] { return m.lblMMInfo->text().startsWith("Stai Ascoltando > "); }, 6000));
+  EXPECT_TRUE(m.lblMMInfo->text().endsWith("/1 primo.wav")) << m.lblMMInfo->text().toStdString();
+  shots(w, "media-minibar");
+
+  // Sequence: the tick moves on a second before the end, the end of stream
+  // moves on past the short one, and the last one simply ends.
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.URL().endsWith("/2 breve.wav"); }, 15000))
+      << wmp.URL().toStdString() << " " << wmp.statusText().toStdString() << " " << m.lblTime->text().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.URL().endsWith("/3 ultimo.wav"); }, 8000));
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.playState() == 3; }, 5000));
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.playState() != 3; }, 8000));
+  QTest::qWait(1500);
+  EXPECT_TRUE(wmp.URL().endsWith("/3 ultimo.wav"));
+  EXPECT_EQ(m.fleMM->listIndex(), 3);
+  EXPECT_EQ(w->MMInfoText, QString(35, ' '));
+
+  // A file that is no audio does not start, and nobody is told.
+  m.fleMM->setListIndex(0);
+  QTest::qWait(2500);
+  EXPECT_NE(wmp.playState(), 3);
+  EXPECT_FALSE(anyMessageBox());
+
+  // A station: the playlist on the portal names a stream there.
+  m.imgNota_Click();
+  ASSERT_TRUE(m.isVisible());
+  m.cmdLatteMiele->click();
+  ASSERT_TRUE(e2e::waitFor([&] { return wmp.playState() == 3; }, 10000)) << wmp.statusText().toStdString();
+  EXPECT_EQ(wmp.engineSource().toString(), portal.url("/radio/lattemiele.wav"));
+  EXPECT_TRUE(portal.requests.contains("/lattemiele.asx"));
+  EXPECT_TRUE(state.AlarmActive == false && w->RadioMode);
+  shots(w, "media-panel-radio");
+  w->ClosePanel();
+  ASSERT_TRUE(e2e::waitFor([&] { return m.lblMMInfo->text() == "Stai Ascoltando > RADIO LATTE E MIELE"; },
+                           7000));
+  shots(w, "media-minibar-radio");
+  m.imgNext_Click();
+  EXPECT_EQ(m.lblMMInfo->text(), "STAI ASCOLTANDO LA RADIO, non ci sono brani successivi...");
+
+  // The other station's playlist is in the INI form.
+  m.cmdRadioItalia_Click();
+  ASSERT_TRUE(e2e::waitFor([&] {
+    return wmp.playState() == 3 && wmp.engineSource().toString() == portal.url("/radio/italia.wav");
+  }, 10000));
+  EXPECT_TRUE(MultimediaPanel::backColor(m.cmdRadioItalia) == MultimediaPanel::kChosen);
+
+  // A station that cannot be reached does not start, quietly.
+  qputenv("SLV_RADIOITALIA_HOST", "127.0.0.1:1");
+  m.cmdRadioItalia_Click();
+  QTest::qWait(2500);
+  EXPECT_NE(wmp.playState(), 3);
+  EXPECT_TRUE(w->RadioMode);
+  EXPECT_FALSE(anyMessageBox());
+
+  qunsetenv("SLV_LATTEMIELE_HOST");
+  qunsetenv("SLV_RADIOITALIA_HOST");
+  state.ForceClose = true;
+  w->close();
+}
