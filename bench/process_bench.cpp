@@ -1,6 +1,7 @@
 // Measures the real program: start-up time after the splash, memory with the
 // three panes loaded, CPU while idle, and the cost of one activity tick.
 // Runs under a display (scripts/bench starts Xvfb) against the local portal.
+#include "platform/BrowserPane.h"
 #include "platform/QtPlatform.h"
 #include "portal/Portal.h"
 #include "shell/NRV_SLV3.h"
