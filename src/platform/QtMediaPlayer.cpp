@@ -2,6 +2,7 @@
 
 #include "media/asx.h"
 
+#include <QAction>
 #include <QAudioOutput>
 #include <QBoxLayout>
 #include <QDir>
@@ -249,6 +250,12 @@ void QtMediaPlayer::buildArea(QWidget* parent) {
       play();
   });
   connect(stopButton_, &QToolButton::clicked, this, &QtMediaPlayer::stop);
+
+  // The player's own context menu.
+  area_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(area_->addAction(QStringLiteral("Play")), &QAction::triggered, this, &QtMediaPlayer::play);
+  connect(area_->addAction(QStringLiteral("Pausa")), &QAction::triggered, player_, &QMediaPlayer::pause);
+  connect(area_->addAction(QStringLiteral("Stop")), &QAction::triggered, this, &QtMediaPlayer::stop);
   connect(seek_, &QSlider::sliderMoved, this, [this](int ms) {
     if (player_->isSeekable())
       player_->setPosition(ms);
