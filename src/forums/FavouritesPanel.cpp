@@ -1,17 +1,122 @@
 #include "forums/FavouritesPanel.h"
 
+#include "core/config.h"
+#include "core/datafile.h"
+#include "forums/ForumListFile.h"
+#include "forums/ForumPanel.h"
+#include "forums/ToggleButton.h"
+#include "forums/forumaddress.h"
+#include "platform/BrowserPane.h"
+#include "platform/Platform.h"
 #include "shell/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QListWidget>
+#include <tuple>
 
-FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent)
-    : QFrame(parent), owner_(owner) {
+namespace {
+
+const QString kArmed = QStringLiteral("IL FORUM VERRA' RIMOSSO DAI PREFERITI");
+const QString kOff = QStringLiteral("IL FORUM NON VERRA' RIMOSSO DAI PREFERITI");
+const QString kTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
+const QString kUnchanged = QStringLiteral("Il file dei preferiti non è stato modificato.");
+
+} // namespace
+
+FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  ui::shadowTitle(this, QStringLiteral("PREFERITI"), 555, 135, 0x000000FF, 585, 165, 0x00C00000,
-                  2565, 450, ui::font(15.75, true));
+  std::tie(Label28, Label27) = ui::shadowTitle(this, QStringLiteral("PREFERITI"), 555, 135, 0x000000FF, 585,
+                                               165, 0x00C00000, 2565, 450, ui::font(15.75, true));
+
   lstPreferiti = new QListWidget(this);
   ui::place(lstPreferiti, 60, 780, 3615, 3660);
   ui::setColors(lstPreferiti, 0x00FF8080, 0x00800000);
   lstPreferiti->setFont(ui::font(9.75, true));
+  connect(lstPreferiti, &QListWidget::itemClicked, this, [this] { lstPreferiti_Click(); });
+  clickOnEnter(lstPreferiti, [this] { lstPreferiti_Click(); });
+
+  Picture1 = ui::frame(this, 0x00FF8080);
+  Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ui::place(Picture1, 60, 4650, 3630, 2595);
+  Label20 = ui::label(Picture1,
+                      QStringLiteral("Cliccando sul pulsante qui sotto, potrai indicare che il forum scelto "
+                                     "deve essere rimosso dall'elenco dei preferiti"),
+                      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
+  Label20->setWordWrap(true);
+
+  chkAdd = new ToggleButton(kOff, Picture1);
+  ui::place(chkAdd, 60, 1665, 3405, 705);
+  chkAdd->setLook(0x00D8E9EC, ui::font(12, true));
+  connect(chkAdd, &QPushButton::toggled, this, [this] { chkAdd_Click(); });
+}
+
+QString FavouritesPanel::favouritesPath() const {
+  return QString::fromStdString(
+      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), "Favourite.svl"));
+}
+
+void FavouritesPanel::chkAdd_Click() { chkAdd->setText(chkAdd->value() != 0 ? kArmed : kOff); }
+
+void FavouritesPanel::lstPreferiti_Click() {
+  const int index = lstPreferiti->currentRow();
+  if (index < 0)
+    return;  // nothing chosen
+  owner_.platform().beep();
+  const QString entry = lstPreferiti->item(index)->text();
+  switch (chkAdd->value()) {
+  case 0:
+    owner_.WBMain->navigate(QString::fromStdString(
+        slv::forums::forumPageAddress(slv::config::portalHost(), entry.toStdString())));
+    break;
+  case 1:
+    // The mode is used up by one removal; the forum is not opened.
+    chkAdd->setText(kOff);
+    chkAdd->setValue(0);
+    removeFavourite(index);
+    break;
+  default: break;
+  }
+}
+
+void FavouritesPanel::removeFavourite(int index) {
+  const QString entry = lstPreferiti->item(index)->text();
+  // Only the chosen item goes, also when the same forum stands twice.
+  delete lstPreferiti->takeItem(index);
+  QStringList remaining;
+  for (int i = 0; i < lstPreferiti->count(); ++i)
+    remaining << lstPreferiti->item(i)->text();
+  const forums::WriteOutcome out = forums::rewriteEntries(favouritesPath(), remaining);
+  if (out.kind == forums::WriteOutcome::Refused) {
+    owner_.platform().msgBox(QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: la voce "
+                                            "\"%2\" del file Favourite.svl %3.\n%4")
+                                 .arg(entry, out.entry, out.reason, kUnchanged),
+                             vbExclamation, kTitle);
+  } else if (out.kind == forums::WriteOutcome::Failed) {
+    owner_.platform().msgBox(QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: il file "
+                                            "Favourite.svl non può essere scritto (%2).\n%3")
+                                 .arg(entry, out.reason, kUnchanged),
+                             vbExclamation, kTitle);
+  }
+  reloadFavourites();
+}
+
+void FavouritesPanel::addFavourite(const QString& entry) {
+  const forums::WriteOutcome out = forums::appendEntry(favouritesPath(), entry);
+  if (out.kind == forums::WriteOutcome::Refused) {
+    owner_.platform().msgBox(QStringLiteral("Il forum \"%1\" non può essere aggiunto ai preferiti: il suo "
+                                            "nome %2.\n%3")
+                                 .arg(entry, out.reason, kUnchanged),
+                             vbExclamation, kTitle);
+  } else if (out.kind == forums::WriteOutcome::Failed) {
+    owner_.platform().msgBox(QStringLiteral("Impossibile aggiungere il forum \"%1\" ai preferiti: il file "
+                                            "Favourite.svl non può essere scritto (%2).\n%3")
+                                 .arg(entry, out.reason, kUnchanged),
+                             vbExclamation, kTitle);
+  }
+  reloadFavourites();
+}
+
+void FavouritesPanel::reloadFavourites() {
+  lstPreferiti->clear();
+  lstPreferiti->addItems(forums::readListFile(favouritesPath()));
 }

@@ -1,16 +1,91 @@
 #include "forums/ForumPanel.h"
 
+#include "core/config.h"
+#include "core/datafile.h"
+#include "forums/FavouritesPanel.h"
+#include "forums/ForumListFile.h"
+#include "forums/ToggleButton.h"
+#include "forums/forumaddress.h"
+#include "platform/BrowserPane.h"
+#include "platform/Platform.h"
 #include "shell/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
+#include <tuple>
+
+namespace {
+
+const QString kArmed = QStringLiteral("IL FORUM VERRA' AGGIUNTO AI PREFERITI");
+const QString kOff = QStringLiteral("IL FORUM NON VERRA' AGGIUNTO AI PREFERITI");
+
+class EnterFilter : public QObject {
+public:
+  EnterFilter(QObject* parent, std::function<void()> click) : QObject(parent), click_(std::move(click)) {}
+
+protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress)
+      return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+      return false;
+    click_();
+    return true;
+  }
+
+private:
+  std::function<void()> click_;
+};
+
+} // namespace
+
+void clickOnEnter(QListWidget* list, std::function<void()> click) {
+  list->installEventFilter(new EnterFilter(list, std::move(click)));
+}
 
 ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  ui::shadowTitle(this, QStringLiteral("FORUM"), 555, 105, 0x000000FF, 585, 135, 0x00C00000, 2400,
-                  435, ui::font(15.75, true));
+  std::tie(Label31, Label30) = ui::shadowTitle(this, QStringLiteral("FORUM"), 555, 105, 0x000000FF, 585,
+                                               135, 0x00C00000, 2400, 435, ui::font(15.75, true));
+
   lstForum = new QListWidget(this);
   ui::place(lstForum, 75, 705, 3615, 3660);
   ui::setColors(lstForum, 0x00FF8080, 0x00800000);
   lstForum->setFont(ui::font(9.75, true));
+  connect(lstForum, &QListWidget::itemClicked, this, [this] { lstForum_Click(); });
+  clickOnEnter(lstForum, [this] { lstForum_Click(); });
+
+  Picture2 = ui::frame(this, 0x00FF8080);
+  Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ui::place(Picture2, 75, 4575, 3630, 2595);
+  Label29 = ui::label(Picture2,
+                      QStringLiteral("Cliccando sul pulsante qui sotto, potrai abilitare o disabilitare la "
+                                     "funzione che aggiungerà o meno il forum scelto tra i preferiti"),
+                      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
+  Label29->setWordWrap(true);
+
+  chkForum = new ToggleButton(kOff, Picture2);
+  ui::place(chkForum, 60, 1665, 3405, 705);
+  chkForum->setLook(0x00D8E9EC, ui::font(12, true));
+  connect(chkForum, &QPushButton::toggled, this, [this] { chkForum_Click(); });
+}
+
+void ForumPanel::chkForum_Click() { chkForum->setText(chkForum->value() != 0 ? kArmed : kOff); }
+
+void ForumPanel::lstForum_Click() {
+  const int index = lstForum->currentRow();
+  if (index < 0)
+    return;  // nothing chosen
+  owner_.platform().beep();
+  const QString entry = lstForum->item(index)->text();
+  owner_.WBMain->navigate(QString::fromStdString(
+      slv::forums::forumPageAddress(slv::config::portalHost(), entry.toStdString())));
+  if (chkForum->value() != 1)
+    return;
+  // The mode is used up by one forum.
+  chkForum->setText(kOff);
+  chkForum->setValue(0);
+  owner_.fraPreferiti->addFavourite(lstForum->item(index)->text());
 }

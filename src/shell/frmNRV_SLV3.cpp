@@ -9,6 +9,8 @@
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumPanel.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "media/MultimediaPanel.h"
 #include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
@@ -484,11 +486,13 @@ void frmNRV_SLV3::pboNavy_MouseDown(int Index) { pboNavy[Index]->setBorderStyle(
 void frmNRV_SLV3::pboNavy_MouseUp(int Index) { pboNavy[Index]->setBorderStyle(0); }
 
 void frmNRV_SLV3::mnuAiuto_Click() {
-  // The help window comes with the information windows.
+  frmHelp help(platform_, this);
+  platform_.showModal(help);
 }
 
 void frmNRV_SLV3::mnuInfo_Click() {
-  // The about window comes with the information windows.
+  frmAbout about(platform_, this);
+  platform_.showModal(about);
 }
 
 // ---------------------------------------------------------------- activity monitor

@@ -1,0 +1,16 @@
+#include "info/aboutslide.h"
+
+namespace slv::about {
+
+SlideStep slideIn(int left, int windowWidth, int screenWidth) {
+  const int next = left + kSlideStep;
+  // next >= screen/2 - window/2, kept in whole numbers so odd widths compare exactly.
+  return {next, 2 * next >= screenWidth - windowWidth};
+}
+
+SlideStep slideOut(int left, int screenWidth) {
+  const int next = left + kSlideStep;
+  return {next, next >= screenWidth};
+}
+
+} // namespace slv::about

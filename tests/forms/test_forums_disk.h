@@ -1,0 +1,27 @@
+#pragma once
+// A disk that fills up: while an object of this class lives, no file of the
+// process grows beyond the given size, so a write stops halfway as it does
+// on a full disk. Unlike a read-only folder it holds for root too.
+#include <csignal>
+#include <sys/resource.h>
+
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a dead process
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit l = saved_;
+    l.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &l);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, old_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+  rlimit saved_{};
+  void (*old_)(int) = nullptr;
+};
