@@ -7,10 +7,11 @@
 
 #include <QPushButton>
 
-OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
+OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent)
+    : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  ui::shadowTitle(this, QStringLiteral("ALTRE PAGINE"), 225, 150, 0x000000FF, 240, 180, 0x00C00000, 3300,
-                  420, ui::font(15.75, true));
+  ui::shadowTitle(this, QStringLiteral("ALTRE PAGINE"), 225, 150, 0x000000FF, 240, 180, 0x00C00000,
+                  3300, 420, ui::font(15.75, true));
 
   struct Button {
     const char* caption;
@@ -18,8 +19,8 @@ OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(p
   };
   // By element; element 5 stands above element 4 on screen.
   const Button buttons[6] = {
-      {"LOGIN", 690, 810},         {"INDICE", 675, 1290}, {"CHI C'E' IN LINEA?", 660, 1770},
-      {"CERCA", 660, 2250},        {"SKY FOR ALL", 660, 3225}, {"REGOLAMENTO", 645, 2745},
+      {"LOGIN", 690, 810},  {"INDICE", 675, 1290},      {"CHI C'E' IN LINEA?", 660, 1770},
+      {"CERCA", 660, 2250}, {"SKY FOR ALL", 660, 3225}, {"REGOLAMENTO", 645, 2745},
   };
   for (int i = 0; i < 6; ++i) {
     auto* b = new QPushButton(QString::fromUtf8(buttons[i].caption), this);

@@ -23,10 +23,12 @@ const QString kUnchanged = QStringLiteral("Il file dei preferiti non è stato mo
 
 } // namespace
 
-FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
+FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent)
+    : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  std::tie(Label28, Label27) = ui::shadowTitle(this, QStringLiteral("PREFERITI"), 555, 135, 0x000000FF, 585,
-                                               165, 0x00C00000, 2565, 450, ui::font(15.75, true));
+  std::tie(Label28, Label27) =
+      ui::shadowTitle(this, QStringLiteral("PREFERITI"), 555, 135, 0x000000FF, 585, 165, 0x00C00000,
+                      2565, 450, ui::font(15.75, true));
 
   lstPreferiti = new QListWidget(this);
   ui::place(lstPreferiti, 60, 780, 3615, 3660);
@@ -38,10 +40,11 @@ FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(p
   Picture1 = ui::frame(this, 0x00FF8080);
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   ui::place(Picture1, 60, 4650, 3630, 2595);
-  Label20 = ui::label(Picture1,
-                      QStringLiteral("Cliccando sul pulsante qui sotto, potrai indicare che il forum scelto "
-                                     "deve essere rimosso dall'elenco dei preferiti"),
-                      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
+  Label20 = ui::label(
+      Picture1,
+      QStringLiteral("Cliccando sul pulsante qui sotto, potrai indicare che il forum scelto "
+                     "deve essere rimosso dall'elenco dei preferiti"),
+      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
   Label20->setWordWrap(true);
 
   chkAdd = new ToggleButton(kOff, Picture1);
@@ -55,12 +58,14 @@ QString FavouritesPanel::favouritesPath() const {
       slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), "Favourite.svl"));
 }
 
-void FavouritesPanel::chkAdd_Click() { chkAdd->setText(chkAdd->value() != 0 ? kArmed : kOff); }
+void FavouritesPanel::chkAdd_Click() {
+  chkAdd->setText(chkAdd->value() != 0 ? kArmed : kOff);
+}
 
 void FavouritesPanel::lstPreferiti_Click() {
   const int index = lstPreferiti->currentRow();
   if (index < 0)
-    return;  // nothing chosen
+    return; // nothing chosen
   owner_.platform().beep();
   const QString entry = lstPreferiti->item(index)->text();
   switch (chkAdd->value()) {
@@ -74,7 +79,8 @@ void FavouritesPanel::lstPreferiti_Click() {
     chkAdd->setValue(0);
     removeFavourite(index);
     break;
-  default: break;
+  default:
+    break;
   }
 }
 
@@ -87,15 +93,17 @@ void FavouritesPanel::removeFavourite(int index) {
     remaining << lstPreferiti->item(i)->text();
   const forums::WriteOutcome out = forums::rewriteEntries(favouritesPath(), remaining);
   if (out.kind == forums::WriteOutcome::Refused) {
-    owner_.platform().msgBox(QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: la voce "
-                                            "\"%2\" del file Favourite.svl %3.\n%4")
-                                 .arg(entry, out.entry, out.reason, kUnchanged),
-                             vbExclamation, kTitle);
+    owner_.platform().msgBox(
+        QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: la voce "
+                       "\"%2\" del file Favourite.svl %3.\n%4")
+            .arg(entry, out.entry, out.reason, kUnchanged),
+        vbExclamation, kTitle);
   } else if (out.kind == forums::WriteOutcome::Failed) {
-    owner_.platform().msgBox(QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: il file "
-                                            "Favourite.svl non può essere scritto (%2).\n%3")
-                                 .arg(entry, out.reason, kUnchanged),
-                             vbExclamation, kTitle);
+    owner_.platform().msgBox(
+        QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: il file "
+                       "Favourite.svl non può essere scritto (%2).\n%3")
+            .arg(entry, out.reason, kUnchanged),
+        vbExclamation, kTitle);
   }
   reloadFavourites();
 }
@@ -103,15 +111,17 @@ void FavouritesPanel::removeFavourite(int index) {
 void FavouritesPanel::addFavourite(const QString& entry) {
   const forums::WriteOutcome out = forums::appendEntry(favouritesPath(), entry);
   if (out.kind == forums::WriteOutcome::Refused) {
-    owner_.platform().msgBox(QStringLiteral("Il forum \"%1\" non può essere aggiunto ai preferiti: il suo "
-                                            "nome %2.\n%3")
-                                 .arg(entry, out.reason, kUnchanged),
-                             vbExclamation, kTitle);
+    owner_.platform().msgBox(
+        QStringLiteral("Il forum \"%1\" non può essere aggiunto ai preferiti: il suo "
+                       "nome %2.\n%3")
+            .arg(entry, out.reason, kUnchanged),
+        vbExclamation, kTitle);
   } else if (out.kind == forums::WriteOutcome::Failed) {
-    owner_.platform().msgBox(QStringLiteral("Impossibile aggiungere il forum \"%1\" ai preferiti: il file "
-                                            "Favourite.svl non può essere scritto (%2).\n%3")
-                                 .arg(entry, out.reason, kUnchanged),
-                             vbExclamation, kTitle);
+    owner_.platform().msgBox(
+        QStringLiteral("Impossibile aggiungere il forum \"%1\" ai preferiti: il file "
+                       "Favourite.svl non può essere scritto (%2).\n%3")
+            .arg(entry, out.reason, kUnchanged),
+        vbExclamation, kTitle);
   }
   reloadFavourites();
 }

@@ -17,7 +17,8 @@ QString refusalReason(slv::FieldProblem p) {
     return QStringLiteral("è spezzato su più righe, che il file non può contenere");
   case slv::FieldProblem::NotCp1252:
     return QStringLiteral("contiene caratteri che il file non può contenere");
-  case slv::FieldProblem::None: break;
+  case slv::FieldProblem::None:
+    break;
   }
   return {};
 }
@@ -111,7 +112,8 @@ WriteOutcome rewriteEntries(const QString& path, const QStringList& entries) {
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     return failed(f.errorString());
-  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+      static_cast<qint64>(bytes.size())) {
     const QString why = f.errorString();
     f.cancelWriting();
     return failed(why);

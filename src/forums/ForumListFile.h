@@ -14,12 +14,12 @@ QStringList readListFile(const QString& path);
 struct WriteOutcome {
   enum Kind {
     Written,
-    Refused,  // an entry the format cannot hold; nothing was written
-    Failed,   // the disk did not take it
+    Refused, // an entry the format cannot hold; nothing was written
+    Failed,  // the disk did not take it
   };
   Kind kind = Written;
-  QString entry;   // Refused: the entry at fault
-  QString reason;  // Refused: why, for the user; Failed: the system's error text
+  QString entry;  // Refused: the entry at fault
+  QString reason; // Refused: why, for the user; Failed: the system's error text
   bool ok() const { return kind == Written; }
 };
 

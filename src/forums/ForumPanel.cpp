@@ -22,7 +22,8 @@ const QString kOff = QStringLiteral("IL FORUM NON VERRA' AGGIUNTO AI PREFERITI")
 
 class EnterFilter : public QObject {
 public:
-  EnterFilter(QObject* parent, std::function<void()> click) : QObject(parent), click_(std::move(click)) {}
+  EnterFilter(QObject* parent, std::function<void()> click)
+      : QObject(parent), click_(std::move(click)) {}
 
 protected:
   bool eventFilter(QObject*, QEvent* e) override {
@@ -47,8 +48,9 @@ void clickOnEnter(QListWidget* list, std::function<void()> click) {
 
 ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
   ui::setColors(this, 0x00FF8080);
-  std::tie(Label31, Label30) = ui::shadowTitle(this, QStringLiteral("FORUM"), 555, 105, 0x000000FF, 585,
-                                               135, 0x00C00000, 2400, 435, ui::font(15.75, true));
+  std::tie(Label31, Label30) =
+      ui::shadowTitle(this, QStringLiteral("FORUM"), 555, 105, 0x000000FF, 585, 135, 0x00C00000,
+                      2400, 435, ui::font(15.75, true));
 
   lstForum = new QListWidget(this);
   ui::place(lstForum, 75, 705, 3615, 3660);
@@ -60,10 +62,11 @@ ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), ow
   Picture2 = ui::frame(this, 0x00FF8080);
   Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   ui::place(Picture2, 75, 4575, 3630, 2595);
-  Label29 = ui::label(Picture2,
-                      QStringLiteral("Cliccando sul pulsante qui sotto, potrai abilitare o disabilitare la "
-                                     "funzione che aggiungerà o meno il forum scelto tra i preferiti"),
-                      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
+  Label29 = ui::label(
+      Picture2,
+      QStringLiteral("Cliccando sul pulsante qui sotto, potrai abilitare o disabilitare la "
+                     "funzione che aggiungerà o meno il forum scelto tra i preferiti"),
+      75, 90, 3360, 1455, ui::font(12, true), 0x00C00000, Qt::AlignLeft | Qt::AlignTop);
   Label29->setWordWrap(true);
 
   chkForum = new ToggleButton(kOff, Picture2);
@@ -72,12 +75,14 @@ ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), ow
   connect(chkForum, &QPushButton::toggled, this, [this] { chkForum_Click(); });
 }
 
-void ForumPanel::chkForum_Click() { chkForum->setText(chkForum->value() != 0 ? kArmed : kOff); }
+void ForumPanel::chkForum_Click() {
+  chkForum->setText(chkForum->value() != 0 ? kArmed : kOff);
+}
 
 void ForumPanel::lstForum_Click() {
   const int index = lstForum->currentRow();
   if (index < 0)
-    return;  // nothing chosen
+    return; // nothing chosen
   owner_.platform().beep();
   const QString entry = lstForum->item(index)->text();
   owner_.WBMain->navigate(QString::fromStdString(

@@ -24,7 +24,8 @@ void ToggleButton::paintEvent(QPaintEvent*) {
   style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
   // A pressed button shows its caption shifted, as a sunken face does.
   const int shift = isChecked() || isDown() ? 1 : 0;
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   p.setFont(font());
   p.drawText(rect().adjusted(4 + shift, 2 + shift, -4 + shift, -2 + shift),
              Qt::AlignCenter | Qt::TextWordWrap, text());

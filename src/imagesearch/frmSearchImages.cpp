@@ -35,15 +35,16 @@ QString domainOf(const std::string& host) {
 
 frmSearchImages::frmSearchImages(Platform& platform, NRV_SLV3&, QWidget* parent) : QDialog(parent) {
   setWindowTitle(kIdle);
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   ui::setColors(this, 0x00FF8080);
   setFixedSize(ui::px(10560), ui::px(8925));
 
-  Label1 = banner(this,
-                  QStringLiteral("RICERCA L'IMMAGINE VOLUTA  E COPIA IL SUO INDIRIZZO URL PER INCOLLARLO "
-                                 "NEL COMPOSER"),
-                  45, 75, 10365, 300);
+  Label1 = banner(
+      this,
+      QStringLiteral("RICERCA L'IMMAGINE VOLUTA  E COPIA IL SUO INDIRIZZO URL PER INCOLLARLO "
+                     "NEL COMPOSER"),
+      45, 75, 10365, 300);
   Label2 = banner(this, QStringLiteral("Navigazione"), 120, 540, 1080, 225);
   Label3 = banner(this, QStringLiteral("Shortcut"), 4440, 555, 1080, 225);
 
@@ -59,8 +60,10 @@ frmSearchImages::frmSearchImages(Platform& platform, NRV_SLV3&, QWidget* parent)
       {QStringLiteral("H"), QStringLiteral("Home Page"), 2925, 480, 330},
       {QStringLiteral("Google"), QStringLiteral("Cerca con Google"), 5610, 465, 930},
       {QStringLiteral("Yahoo!"), QStringLiteral("Cerca con Yahoo!"), 6600, 465, 930},
-      {QStringLiteral("Ditto"), "Cerca con " + domainOf(slv::imagesearch::dittoHost()), 7605, 465, 930},
-      {QStringLiteral("Calshop"), "Cerca con " + domainOf(slv::imagesearch::calshopHost()), 8595, 465, 960},
+      {QStringLiteral("Ditto"), "Cerca con " + domainOf(slv::imagesearch::dittoHost()), 7605, 465,
+       930},
+      {QStringLiteral("Calshop"), "Cerca con " + domainOf(slv::imagesearch::calshopHost()), 8595,
+       465, 960},
   };
   for (int i = 0; i < 9; ++i) {
     auto* b = new QPushButton(buttons[i].caption, this);
@@ -104,11 +107,21 @@ void frmSearchImages::Form_Load() {
 void frmSearchImages::cmdNavy_Click(int Index) {
   // What the browser cannot do (back with no history...) is simply not done.
   switch (Index) {
-  case 0: WB->goBack(); break;
-  case 1: WB->goForward(); break;
-  case 2: WB->stop(); break;
-  case 3: WB->refresh(); break;
-  case 4: WB->goHome(); break;
+  case 0:
+    WB->goBack();
+    break;
+  case 1:
+    WB->goForward();
+    break;
+  case 2:
+    WB->stop();
+    break;
+  case 3:
+    WB->refresh();
+    break;
+  case 4:
+    WB->goHome();
+    break;
   default:
     if (const auto address = slv::imagesearch::shortcutAddress(Index))
       WB->navigate(QString::fromStdString(*address));
@@ -116,7 +129,9 @@ void frmSearchImages::cmdNavy_Click(int Index) {
   }
 }
 
-void frmSearchImages::cmdVai_Click() { WB->navigate(txtAddress->text()); }
+void frmSearchImages::cmdVai_Click() {
+  WB->navigate(txtAddress->text());
+}
 
 void frmSearchImages::tmrBusy_Timer() {
   if (WB->busy()) {
@@ -141,7 +156,9 @@ void frmSearchImages::keyPressEvent(QKeyEvent* e) {
   switch (e->key()) {
   case Qt::Key_Escape:
   case Qt::Key_Return:
-  case Qt::Key_Enter: return;
-  default: QDialog::keyPressEvent(e);
+  case Qt::Key_Enter:
+    return;
+  default:
+    QDialog::keyPressEvent(e);
   }
 }

@@ -18,8 +18,9 @@ frmShowImage::frmShowImage(Platform& platform, NRV_SLV3& app, QWidget* parent)
   const QSize screen = platform.screenSize();
   move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
-  Label1 = ui::label(this, QStringLiteral("Questa è l'immagine che risulta dall'indirizzo URL indicato"), 45,
-                     45, 7500, 270, ui::font(9.75, true), 0x00C00000);
+  Label1 =
+      ui::label(this, QStringLiteral("Questa è l'immagine che risulta dall'indirizzo URL indicato"),
+                45, 45, 7500, 270, ui::font(9.75, true), 0x00C00000);
   WBImage = platform.createBrowserPane(this);
   ui::place(WBImage->widget(), 45, 360, 7500, 5145);
 
@@ -39,7 +40,9 @@ void frmShowImage::Form_Load() {
   WBImage->navigate(app_.ImageURL);
 }
 
-void frmShowImage::cmdClose_Click() { accept(); }
+void frmShowImage::cmdClose_Click() {
+  accept();
+}
 
 void frmShowImage::keyPressEvent(QKeyEvent* e) {
   // Without a title bar, "CHIUDI" is the way out.

@@ -4,10 +4,18 @@
 
 namespace slv::imagesearch {
 
-std::string googleHost() { return configValue("SLV_GOOGLE_HOST", "www.google.it"); }
-std::string yahooHost() { return configValue("SLV_YAHOO_HOST", "it.images.search.yahoo.com"); }
-std::string dittoHost() { return configValue("SLV_DITTO_HOST", "www.ditto.example"); }
-std::string calshopHost() { return configValue("SLV_CALSHOP_HOST", "www.calshop.example"); }
+std::string googleHost() {
+  return configValue("SLV_GOOGLE_HOST", "www.google.it");
+}
+std::string yahooHost() {
+  return configValue("SLV_YAHOO_HOST", "it.images.search.yahoo.com");
+}
+std::string dittoHost() {
+  return configValue("SLV_DITTO_HOST", "www.ditto.example");
+}
+std::string calshopHost() {
+  return configValue("SLV_CALSHOP_HOST", "www.calshop.example");
+}
 
 std::string domainName(const std::string& host) {
   std::string d = host;
@@ -20,11 +28,16 @@ std::string domainName(const std::string& host) {
 
 std::optional<std::string> shortcutAddress(int index) {
   switch (index) {
-  case 5: return config::httpAddress(googleHost(), "/imghp?hl=it&tab=wi&q=");
-  case 6: return config::httpAddress(yahooHost(), "/images");
-  case 7: return config::httpAddress(dittoHost(), "");
-  case 8: return config::httpAddress(calshopHost(), "/smiles/index.html");
-  default: return std::nullopt;
+  case 5:
+    return config::httpAddress(googleHost(), "/imghp?hl=it&tab=wi&q=");
+  case 6:
+    return config::httpAddress(yahooHost(), "/images");
+  case 7:
+    return config::httpAddress(dittoHost(), "");
+  case 8:
+    return config::httpAddress(calshopHost(), "/smiles/index.html");
+  default:
+    return std::nullopt;
   }
 }
 

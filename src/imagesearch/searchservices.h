@@ -6,10 +6,10 @@
 
 namespace slv::imagesearch {
 
-std::string googleHost();   // SLV_GOOGLE_HOST
-std::string yahooHost();    // SLV_YAHOO_HOST
-std::string dittoHost();    // SLV_DITTO_HOST
-std::string calshopHost();  // SLV_CALSHOP_HOST
+std::string googleHost();  // SLV_GOOGLE_HOST
+std::string yahooHost();   // SLV_YAHOO_HOST
+std::string dittoHost();   // SLV_DITTO_HOST
+std::string calshopHost(); // SLV_CALSHOP_HOST
 
 // The domain name of a host as people say it: without "www." and without a port.
 std::string domainName(const std::string& host);

@@ -6,11 +6,13 @@ namespace slv::about {
 constexpr int kSlideStep = 200;
 
 // Where the window starts: wholly beyond the left edge of the screen.
-constexpr int slideStartLeft(int windowWidth) { return -windowWidth; }
+constexpr int slideStartLeft(int windowWidth) {
+  return -windowWidth;
+}
 
 struct SlideStep {
-  int left;   // the window's new left edge
-  bool stop;  // the timer that moved it stops now
+  int left;  // the window's new left edge
+  bool stop; // the timer that moved it stops now
 };
 
 // One tick of the slide-in: a step to the right, stopping at the first step

@@ -33,34 +33,34 @@ void fitText(QLabel* l) {
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
   setWindowTitle(QStringLiteral("  Informazioni sul Programma"));
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   ui::setColors(this, 0x00FF8080);
   setFixedSize(ui::px(5955), ui::px(4845));
 
   const QFont title = ui::font(36, true);
   const QFont titleW = ui::font(36, true, true);
   const QFont small = ui::font(9.75, true);
-  std::tie(Label2, Label1) = ui::shadowTitle(this, QStringLiteral("SOLVARINO 3"), 285, 120, 0x000000FF,
-                                             360, 165, 0x00C00000, 4725, 840, title);
+  std::tie(Label2, Label1) = ui::shadowTitle(this, QStringLiteral("SOLVARINO 3"), 285, 120,
+                                             0x000000FF, 360, 165, 0x00C00000, 4725, 840, title);
   Label4 = ui::label(this, QStringLiteral("w"), 5070, 150, 555, 825, titleW, 0x0000FF00);
   Label3 = ui::label(this, QStringLiteral("w"), 5145, 195, 555, 825, titleW, 0x00008000);
   Label3->stackUnder(Label4);
   Label9 = ui::label(this, QStringLiteral("VER 3.3.012"), 150, 1110, 5655, 255, small, 0x00FF0000);
-  Label5 = ui::label(this, QStringLiteral("BROWSER DEDICATO AI FORUMISTI DI ") + portalName(), 150, 1665,
-                     5655, 255, small, 0x00E0E0E0);
+  Label5 = ui::label(this, QStringLiteral("BROWSER DEDICATO AI FORUMISTI DI ") + portalName(), 150,
+                     1665, 5655, 255, small, 0x00E0E0E0);
   fitText(Label5);
-  Label6 = ui::label(this, QStringLiteral("FREEWARE  -  CON FUNZIONI AGGIUNTIVE"), 150, 1950, 5655, 255,
-                     small, 0x00E0E0E0);
-  Label7 = ui::label(this, QStringLiteral("Un programma Norvalis per la comunità"), 150, 2355, 5655, 315,
-                     ui::font(12, true), 0x00FF0000);
+  Label6 = ui::label(this, QStringLiteral("FREEWARE  -  CON FUNZIONI AGGIUNTIVE"), 150, 1950, 5655,
+                     255, small, 0x00E0E0E0);
+  Label7 = ui::label(this, QStringLiteral("Un programma Norvalis per la comunità"), 150, 2355, 5655,
+                     315, ui::font(12, true), 0x00FF0000);
 
   Image1 = new QLabel(this);
   ui::place(Image1, 1380, 2730, 3375, 1155);
   Image1->setPixmap(pictures::splashLogo());
   Image1->setScaledContents(true);
-  Label8 = ui::label(this, QStringLiteral("system"), 3675, 3480, 1035, 345, ui::font(14.25, true, true),
-                     0x00FFC0FF);
+  Label8 = ui::label(this, QStringLiteral("system"), 3675, 3480, 1035, 345,
+                     ui::font(14.25, true, true), 0x00FFC0FF);
   Label8->raise();
 
   cmdOk = new QPushButton(QStringLiteral("OK"), this);
@@ -84,7 +84,9 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
   Form_Load();
 }
 
-int frmAbout::widthTwips() const { return slv::pixelsToTwips(frameGeometry().width()); }
+int frmAbout::widthTwips() const {
+  return slv::pixelsToTwips(frameGeometry().width());
+}
 
 void frmAbout::moveTo(int leftTwips) {
   left_ = leftTwips;
@@ -99,7 +101,8 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::tmrEntrata_Timer() {
-  const auto step = slv::about::slideIn(left_, widthTwips(), slv::pixelsToTwips(platform_.screenSize().width()));
+  const auto step =
+      slv::about::slideIn(left_, widthTwips(), slv::pixelsToTwips(platform_.screenSize().width()));
   moveTo(step.left);
   if (step.stop)
     tmrEntrata->stop();
@@ -114,7 +117,9 @@ void frmAbout::tmrUscita_Timer() {
   }
 }
 
-void frmAbout::cmdOk_Click() { tmrUscita->start(); }
+void frmAbout::cmdOk_Click() {
+  tmrUscita->start();
+}
 
 void frmAbout::paintEvent(QPaintEvent*) {
   QPainter p(this);

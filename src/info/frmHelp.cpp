@@ -9,8 +9,8 @@
 
 frmHelp::frmHelp(Platform& platform, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("   Norvalis SOLVARINO 3_w - Aiuto On Line"));
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   ui::setColors(this, 0x00FF8080);
   setFixedSize(ui::px(13680), ui::px(8610));
   const QSize screen = platform.screenSize();
@@ -24,10 +24,13 @@ frmHelp::frmHelp(Platform& platform, QWidget* parent) : QDialog(parent) {
 frmHelp::~frmHelp() = default;
 
 QString frmHelp::helpPageAddress() {
-  return QString::fromStdString(slv::config::httpAddress(slv::config::makerHost(), "/SLV3W/slv3w_help.htm"));
+  return QString::fromStdString(
+      slv::config::httpAddress(slv::config::makerHost(), "/SLV3W/slv3w_help.htm"));
 }
 
-void frmHelp::Form_Load() { WBHelp->navigate(helpPageAddress()); }
+void frmHelp::Form_Load() {
+  WBHelp->navigate(helpPageAddress());
+}
 
 void frmHelp::keyPressEvent(QKeyEvent* e) {
   // Closed by its title bar's close box only.

@@ -32,7 +32,9 @@ QByteArray bytesOf(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QWebEngineView* viewOf(BrowserPane* p) { return static_cast<WebEnginePane*>(p)->view(); }
+QWebEngineView* viewOf(BrowserPane* p) {
+  return static_cast<WebEnginePane*>(p)->view();
+}
 
 } // namespace
 
@@ -44,7 +46,8 @@ TEST(ForumsE2E, ChooseAForumAddItToFavouritesAndLookAround) {
   {
     QFile f(folder.filePath("Allforums.svl"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\"101 Calcio\"\r\n\"205 Cucina, ricette e vini\"\r\n\"310 Musica\"\r\n\"5 - Cinema\"\r\n");
+    f.write(
+        "\"101 Calcio\"\r\n\"205 Cucina, ricette e vini\"\r\n\"310 Musica\"\r\n\"5 - Cinema\"\r\n");
   }
   E2EPlatform platform;
   platform.folder = folder.path();
@@ -61,7 +64,8 @@ TEST(ForumsE2E, ChooseAForumAddItToFavouritesAndLookAround) {
   QTest::keyClick(w, Qt::Key_F2);
   ASSERT_TRUE(w->fraForum->isVisible());
   clickItem(w->fraForum->lstForum, 1);
-  ASSERT_TRUE(e2e::waitFor([&] { return main->url().toString() == portal.url("/forum/viewforum.php?f=205"); }));
+  ASSERT_TRUE(e2e::waitFor(
+      [&] { return main->url().toString() == portal.url("/forum/viewforum.php?f=205"); }));
   ASSERT_TRUE(e2e::waitFor([&] { return main->title() == "Forum f=205"; }));
 
   // Armed, the next forum chosen also lands in the favourites file.

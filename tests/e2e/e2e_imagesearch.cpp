@@ -14,7 +14,9 @@
 
 namespace {
 
-QWebEngineView* viewOf(BrowserPane* p) { return static_cast<WebEnginePane*>(p)->view(); }
+QWebEngineView* viewOf(BrowserPane* p) {
+  return static_cast<WebEnginePane*>(p)->view();
+}
 
 // Shows the window modally the way the program does, runs `drive` inside its
 // modal loop, and closes it should `drive` give up half way.
@@ -37,7 +39,8 @@ TEST(ImageSearchE2E, PreviewShowsThePictureAndSearchBrowses) {
     qputenv(v, portal.host().toUtf8());
   portal.handle(QStringLiteral("/imghp"), [](const QHttpServerRequest&) {
     PortalReply r;
-    r.body = Portal::page(QStringLiteral("Ricerca immagini"), QStringLiteral("<form><input name=q></form>"));
+    r.body = Portal::page(QStringLiteral("Ricerca immagini"),
+                          QStringLiteral("<form><input name=q></form>"));
     return r;
   });
   E2EPlatform platform;
@@ -67,7 +70,7 @@ TEST(ImageSearchE2E, PreviewShowsThePictureAndSearchBrowses) {
   QString loadingCaption, loadingAddress;
   whileModal(platform, search, [&] {
     search.txtAddress->setText(portal.url("/forum/index.php"));
-    QTest::keyClick(search.txtAddress, Qt::Key_Return);  // Enter alone goes nowhere
+    QTest::keyClick(search.txtAddress, Qt::Key_Return); // Enter alone goes nowhere
     QTest::qWait(200);
     EXPECT_TRUE(v->url().isEmpty());
     QTest::mouseClick(search.cmdVai, Qt::LeftButton);
@@ -82,9 +85,9 @@ TEST(ImageSearchE2E, PreviewShowsThePictureAndSearchBrowses) {
     ASSERT_TRUE(e2e::waitFor([&] { return search.windowTitle() == "  RICERCA IMMAGINI "; }, 8000));
     EXPECT_EQ(v->title(), "Pagina lenta");
 
-    QTest::mouseClick(search.cmdNavy[5], Qt::LeftButton);  // "Google", here the portal
+    QTest::mouseClick(search.cmdNavy[5], Qt::LeftButton); // "Google", here the portal
     ASSERT_TRUE(e2e::waitFor([&] { return v->title() == "Ricerca immagini"; }));
-    QTest::mouseClick(search.cmdNavy[0], Qt::LeftButton);  // back
+    QTest::mouseClick(search.cmdNavy[0], Qt::LeftButton); // back
     ASSERT_TRUE(e2e::waitFor([&] { return v->title() == "Pagina lenta"; }));
     QTest::qWait(300);
     e2e::screenshot(&search, "image-search");

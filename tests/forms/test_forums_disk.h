@@ -8,7 +8,7 @@
 class FileSizeLimit {
 public:
   explicit FileSizeLimit(rlim_t bytes) {
-    old_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a dead process
+    old_ = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a dead process
     getrlimit(RLIMIT_FSIZE, &saved_);
     rlimit l = saved_;
     l.rlim_cur = bytes;

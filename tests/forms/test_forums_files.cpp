@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "fakes/FakePlatform.h"  // PrintTo for Qt strings
+#include "fakes/FakePlatform.h" // PrintTo for Qt strings
 #include "forms/test_forums_disk.h"
 
 namespace {

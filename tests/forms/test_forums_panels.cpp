@@ -43,8 +43,10 @@ protected:
 
   ForumPanel& index() { return *win->fraForum; }
   FavouritesPanel& favourites() { return *win->fraPreferiti; }
-  QString forumPage(const QString& board) { return "navigate http://portal.test/forum/viewforum.php?f=" + board; }
-  QStringList pageCalls() {  // navigations of the forum pane after start-up
+  QString forumPage(const QString& board) {
+    return "navigate http://portal.test/forum/viewforum.php?f=" + board;
+  }
+  QStringList pageCalls() { // navigations of the forum pane after start-up
     return pane(0).calls.mid(1);
   }
 };
@@ -82,14 +84,14 @@ TEST_F(Forums, TheTogglesTellTheirModeAtEveryMomentAndSurviveClosing) {
 TEST_F(Forums, AForumOpensInTheForumPaneWithoutBringingItToFront) {
   writeFile("Allforums.svl", kForums);
   auto& w = load();
-  w.pboWins_Click(2);  // the mail pane in front
+  w.pboWins_Click(2); // the mail pane in front
   w.mnuWindow[0]->trigger();
   clickItem(index().lstForum, 1);
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_EQ(pageCalls(), QStringList{forumPage("205")});
   EXPECT_EQ(w.CurrentBrowser, w.WBMail.get());
   EXPECT_FALSE(w.WBMain->widget()->isVisible());
-  EXPECT_EQ(pane(2).calls.size(), 1);  // only its home page
+  EXPECT_EQ(pane(2).calls.size(), 1); // only its home page
   // Without the toggle nothing is added, and no file is made.
   EXPECT_FALSE(QFile::exists(dir.filePath("Favourite.svl")));
   // Choosing the same forum again opens it again.
@@ -159,7 +161,7 @@ TEST_F(Forums, AFavouriteOpensUnlessTheRemovingModeIsArmed) {
 
   favourites().chkAdd->click();
   clickItem(favourites().lstPreferiti, 1);
-  EXPECT_EQ(pageCalls(), QStringList{forumPage("310")});  // not opened
+  EXPECT_EQ(pageCalls(), QStringList{forumPage("310")}); // not opened
   EXPECT_EQ(readFile("Favourite.svl"), "\"101 Calcio\"\r\n\"310 Musica\"\r\n");
   EXPECT_EQ(items(favourites().lstPreferiti), (QStringList{"101 Calcio", "310 Musica"}));
   EXPECT_EQ(favourites().chkAdd->value(), 0);
@@ -204,7 +206,7 @@ TEST_F(Forums, AnAdditionThatCannotBeWrittenIsToldAndChangesNothing) {
   EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("non è stato modificato")));
   EXPECT_TRUE(QFileInfo(dir.filePath("Favourite.svl")).isDir());
   EXPECT_EQ(favourites().lstPreferiti->count(), 0);
-  EXPECT_EQ(pageCalls(), QStringList{forumPage("101")});  // the forum still opens
+  EXPECT_EQ(pageCalls(), QStringList{forumPage("101")}); // the forum still opens
 }
 
 TEST_F(Forums, AFullDiskMidAdditionLeavesNoHalfLine) {
@@ -234,7 +236,8 @@ TEST_F(Forums, AFailedRemovalKeepsTheFileAndShowsWhatIsOnDisk) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.contains("205 Cucina"));
   EXPECT_EQ(readFile("Favourite.svl"), old);
-  EXPECT_EQ(items(favourites().lstPreferiti), (QStringList{"101 Calcio", "205 Cucina", "310 Musica"}));
+  EXPECT_EQ(items(favourites().lstPreferiti),
+            (QStringList{"101 Calcio", "205 Cucina", "310 Musica"}));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Favourite.svl"});
 }
 
@@ -275,7 +278,8 @@ TEST_F(Forums, OtherPagesLoadIntoTheForumPane) {
   w.pboWins_Click(2);
   w.mnuWindow[2]->trigger();
   auto& b = w.fraAltre->cmdAltrePagine;
-  const QStringList captions{"LOGIN", "INDICE", "CHI C'E' IN LINEA?", "CERCA", "SKY FOR ALL", "REGOLAMENTO"};
+  const QStringList captions{"LOGIN", "INDICE",      "CHI C'E' IN LINEA?",
+                             "CERCA", "SKY FOR ALL", "REGOLAMENTO"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(b[i]->text(), captions[i]);
     b[i]->click();

@@ -34,9 +34,11 @@ TEST_F(ImageWindows, SearchWindowStartsEmptyWithItsButtons) {
     captions << b->text();
     tips << b->toolTip();
   }
-  EXPECT_EQ(captions, (QStringList{"<", ">", "T", "A", "H", "Google", "Yahoo!", "Ditto", "Calshop"}));
-  EXPECT_EQ(tips, (QStringList{"Indietro", "Avanti", "Termina", "Aggiorna", "Home Page", "Cerca con Google",
-                               "Cerca con Yahoo!", "Cerca con ditto.test", "Cerca con calshop.test"}));
+  EXPECT_EQ(captions,
+            (QStringList{"<", ">", "T", "A", "H", "Google", "Yahoo!", "Ditto", "Calshop"}));
+  EXPECT_EQ(tips, (QStringList{"Indietro", "Avanti", "Termina", "Aggiorna", "Home Page",
+                               "Cerca con Google", "Cerca con Yahoo!", "Cerca con ditto.test",
+                               "Cerca con calshop.test"}));
   EXPECT_EQ(w.Label1->text(),
             "RICERCA L'IMMAGINE VOLUTA  E COPIA IL SUO INDIRIZZO URL PER INCOLLARLO NEL COMPOSER");
 }
@@ -45,7 +47,7 @@ TEST_F(ImageWindows, SearchButtonsDriveTheBrowserAndIgnoreItsRefusals) {
   for (const char* v : {"SLV_GOOGLE_HOST", "SLV_YAHOO_HOST", "SLV_DITTO_HOST", "SLV_CALSHOP_HOST"})
     qputenv(v, "s.test");
   frmSearchImages w(platform, app);
-  w.cmdNavy[0]->click();  // no history: nothing happens, nothing is said
+  w.cmdNavy[0]->click(); // no history: nothing happens, nothing is said
   w.cmdNavy[1]->click();
   EXPECT_EQ(browser().location, "");
   for (int i = 5; i <= 8; ++i)
@@ -58,8 +60,8 @@ TEST_F(ImageWindows, SearchButtonsDriveTheBrowserAndIgnoreItsRefusals) {
   EXPECT_EQ(browser().calls,
             (QStringList{"back", "forward", "navigate http://s.test/imghp?hl=it&tab=wi&q=",
                          "navigate http://s.test/images", "navigate http://s.test",
-                         "navigate http://s.test/smiles/index.html", "back", "stop", "refresh", "home",
-                         "navigate http://s.test/imghp?hl=it&tab=wi&q="}));
+                         "navigate http://s.test/smiles/index.html", "back", "stop", "refresh",
+                         "home", "navigate http://s.test/imghp?hl=it&tab=wi&q="}));
   EXPECT_TRUE(platform.messages.empty());
   for (const char* v : {"SLV_GOOGLE_HOST", "SLV_YAHOO_HOST", "SLV_DITTO_HOST", "SLV_CALSHOP_HOST"})
     qunsetenv(v);
@@ -104,7 +106,8 @@ TEST_F(ImageWindows, PreviewShowsExactlyTheImageAddressAndClosesOnChiudi) {
   EXPECT_EQ(browser().calls, QStringList{"navigate http://img.test/cartella/foto 1.gif?x=1"});
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.pos(), QPoint((1280 - w.width()) / 2, (1024 - w.height()) / 2));
-  EXPECT_EQ(w.Label1->text(), QString::fromUtf8("Questa è l'immagine che risulta dall'indirizzo URL indicato"));
+  EXPECT_EQ(w.Label1->text(),
+            QString::fromUtf8("Questa è l'immagine che risulta dall'indirizzo URL indicato"));
   QTest::keyClick(&w, Qt::Key_Escape);
   EXPECT_TRUE(w.isVisible());
   w.cmdClose->click();

@@ -10,8 +10,7 @@
 namespace {
 
 // Ticks a timer handler while its timer runs; returns the number of ticks.
-template <typename F>
-int tickWhile(QTimer* t, F tick) {
+template <typename F> int tickWhile(QTimer* t, F tick) {
   int n = 0;
   while (t->isActive() && n < 10000) {
     tick();
@@ -24,14 +23,14 @@ int tickWhile(QTimer* t, F tick) {
 
 class About : public ::testing::Test {
 protected:
-  FakePlatform platform;  // a 1280 x 1024 screen: 19200 twips wide
+  FakePlatform platform; // a 1280 x 1024 screen: 19200 twips wide
 };
 
 TEST_F(About, SlidesInToTheMiddleAndOutToTheRight) {
   frmAbout about(platform);
   about.show();
   EXPECT_EQ(about.windowTitle(), "  Informazioni sul Programma");
-  EXPECT_EQ(about.leftTwips(), -5955);  // wholly beyond the left edge
+  EXPECT_EQ(about.leftTwips(), -5955); // wholly beyond the left edge
   EXPECT_LE(about.x() + about.width(), 0);
   EXPECT_TRUE(about.tmrEntrata->isActive());
   EXPECT_FALSE(about.tmrUscita->isActive());
@@ -50,7 +49,7 @@ TEST_F(About, SlidesInToTheMiddleAndOutToTheRight) {
   EXPECT_LT(about.leftTwips(), 19400);
   EXPECT_FALSE(about.isVisible());
   EXPECT_EQ(about.result(), QDialog::Accepted);
-  EXPECT_EQ(about.y(), top);  // the slide never moves it up or down
+  EXPECT_EQ(about.y(), top); // the slide never moves it up or down
 }
 
 TEST_F(About, TheCloseBoxClosesAtOnceAndStopsTheSlide) {
@@ -80,7 +79,8 @@ TEST_F(InfoMenu, TheMenuShowsTheAboutAndHelpWindowsModally) {
   w.mnuInfo->trigger();
   w.mnuAiuto->trigger();
   qunsetenv("SLV_MAKER_HOST");
-  EXPECT_EQ(seen, (QStringList{"  Informazioni sul Programma", "-5955", "   Norvalis SOLVARINO 3_w - Aiuto On Line",
+  EXPECT_EQ(seen, (QStringList{"  Informazioni sul Programma", "-5955",
+                               "   Norvalis SOLVARINO 3_w - Aiuto On Line",
                                "navigate http://maker.test/SLV3W/slv3w_help.htm"}));
   EXPECT_TRUE(platform.events.contains("modal frmAbout"));
   EXPECT_TRUE(platform.events.contains("modal frmHelp"));

@@ -7,9 +7,11 @@ using slv::forums::boardNumber;
 using slv::forums::forumPageAddress;
 
 TEST(ForumAddress, BoardIsTheFirstThreeCharactersVerbatim) {
-  EXPECT_EQ(forumPageAddress("portal.test", "101 Calcio"), "http://portal.test/forum/viewforum.php?f=101");
+  EXPECT_EQ(forumPageAddress("portal.test", "101 Calcio"),
+            "http://portal.test/forum/viewforum.php?f=101");
   // Whatever the three characters are, they pass as they stand.
-  EXPECT_EQ(forumPageAddress("portal.test", "5 - Cinema"), "http://portal.test/forum/viewforum.php?f=5 -");
+  EXPECT_EQ(forumPageAddress("portal.test", "5 - Cinema"),
+            "http://portal.test/forum/viewforum.php?f=5 -");
   EXPECT_EQ(boardNumber("0010 Annunci"), "001");
   // Shorter entries give their whole text; an empty one gives nothing.
   EXPECT_EQ(boardNumber("7"), "7");
@@ -23,4 +25,3 @@ TEST(ForumAddress, CountsCharactersNotBytes) {
   EXPECT_EQ(boardNumber("1€2 resto"), "1€2");
   EXPECT_EQ(boardNumber("è"), "è");
 }
-

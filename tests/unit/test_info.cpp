@@ -27,7 +27,9 @@ int restingLeft(int window, int screen, int* ticks = nullptr) {
 
 } // namespace
 
-TEST(AboutSlide, StartsWhollyBeyondTheLeftEdge) { EXPECT_EQ(slideStartLeft(5955), -5955); }
+TEST(AboutSlide, StartsWhollyBeyondTheLeftEdge) {
+  EXPECT_EQ(slideStartLeft(5955), -5955);
+}
 
 TEST(AboutSlide, RestsExactlyCentredWhenAStepLandsThere) {
   int ticks = 0;
@@ -40,8 +42,8 @@ TEST(AboutSlide, StopsAtTheFirstStepPastTheCentreWithoutSnappingBack) {
   // Centre = 19200/2 - 5955/2 = 6622.5; the steps run -5955 + 200k.
   EXPECT_EQ(restingLeft(5955, 19200), 6645);
   // Odd sizes compare exactly: one twip short of the centre is not there yet.
-  EXPECT_FALSE(slideIn(-201, 2, 3).stop);  // 2*(-1) >= 1 ? no
-  EXPECT_TRUE(slideIn(-200, 2, 2).stop);   // 0 >= 0
+  EXPECT_FALSE(slideIn(-201, 2, 3).stop); // 2*(-1) >= 1 ? no
+  EXPECT_TRUE(slideIn(-200, 2, 2).stop);  // 0 >= 0
   // Up to 199 twips right of centre: centre 2999, steps land on 2998 then 3198.
   EXPECT_EQ(restingLeft(6002, 12000), 3198);
 }
@@ -49,7 +51,7 @@ TEST(AboutSlide, StopsAtTheFirstStepPastTheCentreWithoutSnappingBack) {
 TEST(AboutSlide, SlideOutEndsAtOrBeyondTheRightEdge) {
   EXPECT_EQ(slideOut(0, 1000).left, 200);
   EXPECT_FALSE(slideOut(600, 1000).stop);
-  EXPECT_TRUE(slideOut(800, 1000).stop);  // exactly at the edge
+  EXPECT_TRUE(slideOut(800, 1000).stop); // exactly at the edge
   EXPECT_TRUE(slideOut(900, 1000).stop);
 }
 
