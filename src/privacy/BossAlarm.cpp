@@ -1,9 +1,189 @@
 #include "privacy/BossAlarm.h"
 
+#include "platform/MediaPlayer.h"
+#include "platform/Platform.h"
+#include "privacy/PasswordBox.h"
+#include "privacy/PasswordRules.h"
+#include "privacy/frmProtect.h"
+#include "privacy/frmRestore.h"
+#include "shell/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
-BossAlarm::BossAlarm(frmNRV_SLV3& owner) : QObject(&owner), owner_(owner) {}
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
 
-void BossAlarm::raiseAlarm() {}
-bool BossAlarm::restoreProcedure() { return true; }
-void BossAlarm::mnuPassword_Click() {}
+namespace {
+
+const QString kDisguiseCaption = QStringLiteral("Microsoft Excel");
+
+// An empty worksheet: what anyone looking at the disguised window sees.
+class BlankSheet : public QWidget {
+public:
+  using QWidget::QWidget;
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    constexpr int head = 20, colW = 64, rowH = 20, rowHeadW = 40;
+    p.fillRect(0, 0, width(), head, QColor(230, 230, 230));
+    p.fillRect(0, 0, rowHeadW, height(), QColor(230, 230, 230));
+    p.setPen(QColor(212, 212, 212));
+    for (int x = rowHeadW; x < width(); x += colW)
+      p.drawLine(x, 0, x, height());
+    for (int y = head; y < height(); y += rowH)
+      p.drawLine(0, y, width(), y);
+    p.setPen(QColor(90, 90, 90));
+    p.setFont(ui::font(8));
+    for (int c = 0, x = rowHeadW; x < width() && c < 26; ++c, x += colW)
+      p.drawText(QRect(x, 0, colW, head), Qt::AlignCenter, QString(QChar(u'A' + c)));
+    for (int r = 1, y = head; y < height(); ++r, y += rowH)
+      p.drawText(QRect(0, y, rowHeadW, rowH), Qt::AlignCenter, QString::number(r));
+  }
+};
+
+// Clears a flag when the scope ends, however it ends.
+struct Busy {
+  explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Busy() { flag_ = false; }
+  bool& flag_;
+};
+
+}  // namespace
+
+BossAlarm::BossAlarm(frmNRV_SLV3& owner)
+    : QObject(&owner), owner_(owner), app_(owner.app()), cover_(new BlankSheet(&owner)) {
+  cover_->hide();
+  owner_.installEventFilter(this);
+  connect(owner_.pboAllarme, &PictureBox::mouseDown, this, &BossAlarm::pboAllarme_MouseDown);
+  connect(owner_.pboAllarme, &PictureBox::mouseUp, this, &BossAlarm::pboAllarme_MouseUp);
+}
+
+BossAlarm::~BossAlarm() {
+  // Nothing of the lock outlives the main window.
+  privacy::wipe(app_.ProtectPassword);
+}
+
+QPixmap BossAlarm::spreadsheetIcon() {
+  // A worksheet page: green header row, grey row numbers, a grid and a few
+  // filled cells.
+  QImage img(32, 32, QImage::Format_RGB888);
+  img.fill(QColor(192, 192, 192));
+  QPainter p(&img);
+  const QColor green(30, 120, 60);
+  p.fillRect(2, 2, 28, 28, Qt::white);
+  p.fillRect(2, 2, 28, 6, green);
+  p.fillRect(2, 8, 6, 22, QColor(220, 220, 220));
+  p.setPen(QColor(150, 150, 150));
+  for (int y = 8; y <= 29; y += 5)
+    p.drawLine(2, y, 29, y);
+  for (int x = 8; x <= 29; x += 7)
+    p.drawLine(x, 8, x, 29);
+  p.fillRect(9, 14, 6, 4, QColor(120, 190, 140));
+  p.fillRect(16, 19, 6, 4, QColor(120, 190, 140));
+  p.fillRect(23, 24, 6, 4, QColor(120, 190, 140));
+  p.setPen(QColor(60, 60, 60));
+  p.drawRect(1, 1, 29, 29);
+  p.end();
+  return QPixmap::fromImage(img);
+}
+
+void BossAlarm::pboAllarme_MouseDown() {
+  owner_.pboAllarme->setBorderStyle(1);
+}
+void BossAlarm::pboAllarme_MouseUp() {
+  owner_.pboAllarme->setBorderStyle(0);
+}
+
+void BossAlarm::raiseAlarm() {
+  app_.AlarmActive = true;
+  owner_.WMP->stop();
+  owner_.setWindowTitle(kDisguiseCaption);
+  owner_.setWindowIcon(QIcon(owner_.imgXLSico->pixmap()));
+  // The pages stay loaded underneath; a restore shows the blank sheet until
+  // the user has answered.
+  cover_->setGeometry(owner_.rect());
+  cover_->show();
+  cover_->raise();
+  owner_.showMinimized();
+}
+
+bool BossAlarm::restoreProcedure() {
+  // More state changes arrive while a question is open; the open one decides.
+  if (restoring_)
+    return false;
+  // A closed window has nothing to give back, whatever events are still queued.
+  if (owner_.isHidden())
+    return false;
+  switch (slv::lock::restoreAction(owner_.isMinimized(), app_.AlarmActive,
+                                   !app_.ProtectPassword.isEmpty())) {
+  case slv::lock::RestoreAction::None:
+    return true;
+  case slv::lock::RestoreAction::Ask:
+    return askToRestore();
+  case slv::lock::RestoreAction::Unlock:
+    return unlockToRestore();
+  }
+  return true;
+}
+
+bool BossAlarm::askToRestore() {
+  Busy busy(restoring_);
+  const int answer =
+      owner_.platform().msgBox(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
+                               vbYesNo + vbInformation, QStringLiteral("Ripristino SOLVARINO 3_w"));
+  if (owner_.isHidden())
+    return false;  // closed meanwhile (the session ended): nothing to give back
+  if (answer == vbNo) {
+    owner_.showMinimized();
+    return false;
+  }
+  owner_.show();
+  app_.AlarmActive = false;
+  takeDisguiseOff();
+  return true;
+}
+
+bool BossAlarm::unlockToRestore() {
+  Busy busy(restoring_);
+  {
+    frmRestore dialog(owner_);
+    owner_.platform().showModal(dialog);
+  }
+  if (owner_.isHidden())
+    return false;
+  switch (slv::lock::afterUnlock(app_.ForceClose, app_.AlarmActive)) {
+  case slv::lock::AfterUnlock::Closing:
+    return false;  // the watchdog ends the program
+  case slv::lock::AfterUnlock::Reminimise:
+    app_.RestoreAttempts = 0;
+    owner_.showMinimized();
+    return false;
+  case slv::lock::AfterUnlock::Restore:
+    app_.RestoreAttempts = 0;
+    owner_.show();
+    takeDisguiseOff();
+    return true;
+  }
+  return false;
+}
+
+void BossAlarm::takeDisguiseOff() {
+  owner_.setWindowTitle(frmNRV_SLV3::normalCaption());
+  owner_.setWindowIcon(QIcon(owner_.imgSLVico->pixmap()));
+  cover_->hide();
+}
+
+void BossAlarm::mnuPassword_Click() {
+  frmProtect dialog(owner_);
+  owner_.platform().showModal(dialog);
+  dialog.Form_Unload();
+}
+
+bool BossAlarm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &owner_ && event->type() == QEvent::Resize && !cover_->isHidden())
+    cover_->setGeometry(owner_.rect());
+  return QObject::eventFilter(watched, event);
+}

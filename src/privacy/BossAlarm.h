@@ -1,23 +1,49 @@
 #pragma once
+// The boss alarm and the password lock of the main window.
 #include <QObject>
+#include <QPixmap>
 
 class frmNRV_SLV3;
+class QWidget;
+struct NRV_SLV3;
 
-// The boss alarm and the password lock of the main window.
 class BossAlarm : public QObject {
   Q_OBJECT
 public:
   explicit BossAlarm(frmNRV_SLV3& owner);
+  ~BossAlarm() override;
 
-  // "&Allarme Boss" and the ALLARME picture button.
+  // "&Allarme Boss" and the ALLARME picture button: stop the music, dress the
+  // window as a spreadsheet and send it to the task bar.
   void raiseAlarm();
-  // Runs when the disguised window is brought back. Returns true when the
-  // window is restored and may be repainted, false when it was minimised again
-  // or the program is ending.
+  void pboAllarme_MouseDown();
+  void pboAllarme_MouseUp();
+
+  // Runs on every resize or window-state change of the main window. When the
+  // disguised window has been brought back it asks before showing anything.
+  // Returns true when the window may be repainted, false when it went back to
+  // the task bar, the program is ending, or a question is already open.
   bool restoreProcedure();
+
   // "&Password".
   void mnuPassword_Click();
 
+  // The disguise icon: 32 x 32, no transparency.
+  static QPixmap spreadsheetIcon();
+
+  // The blank sheet that hides the window's content while it is disguised.
+  QWidget* cover() const { return cover_; }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+  bool askToRestore();
+  bool unlockToRestore();
+  void takeDisguiseOff();
+
   frmNRV_SLV3& owner_;
+  NRV_SLV3& app_;  // outlives the window, so the password can be dropped at the end
+  QWidget* cover_;
+  bool restoring_ = false;
 };

@@ -21,12 +21,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QTimer>
 
@@ -89,6 +91,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
   imgSLVico->setPixmap(pictures::appIcon());
+  imgXLSico->setPixmap(BossAlarm::spreadsheetIcon());
   for (QLabel* l : {imgXLSico, imgSLVico}) {
     ui::place(l, 0, 0, 255, 255);
     l->hide();
@@ -108,6 +111,16 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   tmrProtection = new QTimer(this);
   tmrProtection->setInterval(100);
   connect(tmrProtection, &QTimer::timeout, this, &frmNRV_SLV3::tmrProtection_Timer);
+
+  // Shutdown or log-off: the same close decision, when the session lets us ask.
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sm) {
+    if (!sm.allowsInteraction())
+      return;  // nothing may be asked, and nothing needs saving
+    const bool keep = sessionEnding();
+    sm.release();
+    if (keep)
+      sm.cancel();
+  });
 }
 
 frmNRV_SLV3::~frmNRV_SLV3() = default;
@@ -535,13 +548,21 @@ bool frmNRV_SLV3::Form_QueryUnload() {
 }
 
 void frmNRV_SLV3::closeEvent(QCloseEvent* e) {
-  if (Form_QueryUnload()) {
+  if (!closeDecided_ && Form_QueryUnload()) {
     e->ignore();
     return;
   }
   stopTimers();
   WMP->stop();
   e->accept();
+}
+
+bool frmNRV_SLV3::sessionEnding() {
+  if (Form_QueryUnload())
+    return true;
+  closeDecided_ = true;  // already asked: the close must not ask again
+  close();
+  return false;
 }
 
 void frmNRV_SLV3::tmrProtection_Timer() {

@@ -72,6 +72,9 @@ public:
   // Returns true (Cancel) when the close must not go ahead.
   bool Form_QueryUnload();
   void tmrProtection_Timer();
+  // The session is ending: runs the close decision and closes; true when the
+  // user keeps the program, so the session manager is told to cancel.
+  bool sessionEnding();
 
   // Every timer of the window, for tests that drive handlers by hand.
   void stopTimers();
@@ -142,4 +145,5 @@ private:
   QWidget* canvas_ = nullptr;
   bool layoutFailing_ = false;
   bool resizeQueued_ = false;
+  bool closeDecided_ = false;
 };
