@@ -39,7 +39,7 @@ TEST_F(Privacy, AlarmStopsTheMusicAndDisguisesTheWindowLeavingTheRestUnderneath)
   auto& w = load();
   w.mnuComposer->trigger();
   w.fraRadio->chkMusic->setChecked(true);
-  player().play();
+  playMusic();
   const QStringList paneCalls = pane(0).calls;
   player().calls.clear();
 
@@ -72,7 +72,7 @@ TEST_F(Privacy, AlarmStopsTheMusicAndDisguisesTheWindowLeavingTheRestUnderneath)
 
 TEST_F(Privacy, RestoringAsksNoKeepsTheDisguiseYesTakesItOff) {
   auto& w = load();
-  player().play();
+  playMusic();
   w.mnuAlert->trigger();
   platform.answers = {vbNo};
   bringBack();
@@ -380,7 +380,7 @@ TEST_F(Privacy, TheDialogsAreCentredOnTheScreenWithTheFirstBoxFocused) {
 TEST_F(Privacy, EsciThenNoLeavesEverythingAsItWas) {
   auto& w = load();
   w.mnuMultimedia->trigger();
-  player().play();
+  playMusic();
   w.pboWins_Click(1);
   platform.answers = {vbNo};
   w.mnuEsci->trigger();

@@ -65,6 +65,12 @@ protected:
     platform.onModal = nullptr;
   }
 
+  void playMusic() {
+    player().setURL(QStringLiteral("file:///musica/brano.mp3"));
+    player().play();
+    ASSERT_EQ(player().playState(), 3);
+  }
+
   // What the task bar does when the user clicks the disguised window.
   void bringBack() {
     win->showNormal();
