@@ -51,7 +51,7 @@ struct Busy {
   bool& flag_;
 };
 
-}  // namespace
+} // namespace
 
 BossAlarm::BossAlarm(frmNRV_SLV3& owner)
     : QObject(&owner), owner_(owner), app_(owner.app()), cover_(new BlankSheet(&owner)) {
@@ -135,7 +135,7 @@ bool BossAlarm::askToRestore() {
       owner_.platform().msgBox(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
                                vbYesNo + vbInformation, QStringLiteral("Ripristino SOLVARINO 3_w"));
   if (owner_.isHidden())
-    return false;  // closed meanwhile (the session ended): nothing to give back
+    return false; // closed meanwhile (the session ended): nothing to give back
   if (answer == vbNo) {
     owner_.showMinimized();
     return false;
@@ -156,7 +156,7 @@ bool BossAlarm::unlockToRestore() {
     return false;
   switch (slv::lock::afterUnlock(app_.ForceClose, app_.AlarmActive)) {
   case slv::lock::AfterUnlock::Closing:
-    return false;  // the watchdog ends the program
+    return false; // the watchdog ends the program
   case slv::lock::AfterUnlock::Reminimise:
     app_.RestoreAttempts = 0;
     owner_.showMinimized();

@@ -43,7 +43,7 @@ private:
   void takeDisguiseOff();
 
   frmNRV_SLV3& owner_;
-  NRV_SLV3& app_;  // outlives the window, so the password can be dropped at the end
+  NRV_SLV3& app_; // outlives the window, so the password can be dropped at the end
   QWidget* cover_;
   bool restoring_ = false;
 };

@@ -29,4 +29,4 @@ QPushButton* dialogButton(QWidget* parent, const QString& caption, int left, int
   return b;
 }
 
-}  // namespace privacy
+} // namespace privacy

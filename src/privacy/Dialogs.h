@@ -21,4 +21,4 @@ void setUpDialog(QDialog* d, Platform& platform, const QString& caption, int wid
 QPushButton* dialogButton(QWidget* parent, const QString& caption, int left, int top, int width,
                           int height, std::uint32_t backBgr);
 
-}  // namespace privacy
+} // namespace privacy

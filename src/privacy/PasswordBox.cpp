@@ -40,7 +40,7 @@ void wipe(QString& s) {
 }
 
 void wipeBox(QLineEdit* box) {
-  QString text = box->text();  // shares the box's own buffer
+  QString text = box->text(); // shares the box's own buffer
   wipe(text);
   // setText, unlike clear(), also drops the undo history, which holds every
   // typed character.
@@ -52,4 +52,4 @@ void setPassword(QString& password, const QString& text) {
   password = QString(text.constData(), text.size());
 }
 
-}  // namespace privacy
+} // namespace privacy

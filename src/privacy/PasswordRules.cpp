@@ -47,4 +47,4 @@ LockState lockState(bool passwordSet, bool alarmActive, bool forceClose) {
   return passwordSet ? LockState::Protected : LockState::Unprotected;
 }
 
-}  // namespace slv::lock
+} // namespace slv::lock

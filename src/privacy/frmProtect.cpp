@@ -15,7 +15,7 @@
 namespace {
 constexpr std::uint32_t kLabelColour = 0x00800000;
 const QString kTitle = QStringLiteral("PASSWORD");
-}  // namespace
+} // namespace
 
 frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
   privacy::setUpDialog(this, owner.platform(), QStringLiteral("PASSWORD DI PROTEZIONE"), 4680,

@@ -80,9 +80,9 @@ private:
       return;
     }
     if (m == nullptr || pending_ || !m->isVisible() || ++stable_ < 3)
-      return;  // let it paint before acting or taking its picture
+      return; // let it paint before acting or taking its picture
     if (steps_.empty() || !steps_.front().matches(m)) {
-      if (stable_ > 80) {  // nobody expected this one: do not hang the test
+      if (stable_ > 80) { // nobody expected this one: do not hang the test
         problems << "unexpected modal window: " + m->windowTitle();
         m->close();
       }
@@ -160,7 +160,7 @@ struct Program {
 const QString kNotice = QStringLiteral(
     "E' Stata invocata la chiusura dell'applicazione. Il Programma si sproteggerà automaticamente");
 
-}  // namespace
+} // namespace
 
 TEST(Privacy, AlarmDisguisesTheWindowThenClosingFromOutsideGivesTheNoticeAndEnds) {
   Program prog;
@@ -172,7 +172,7 @@ TEST(Privacy, AlarmDisguisesTheWindowThenClosingFromOutsideGivesTheNoticeAndEnds
   user.then(User::dialog<frmProtect>("frmProtect", [](frmProtect& d) {
     QTest::keyClicks(d.txtPassword, "Gatto#99");
     QTest::keyClicks(d.txtConferma, "Gatto#99");
-    QTest::qWait(300);  // let the typing reach the screen
+    QTest::qWait(300); // let the typing reach the screen
     e2e::screenshot(&d, "privacy-frmProtect");
     EXPECT_EQ(d.txtPassword->displayText(), QString(8, QChar(0x2022)));
     d.cmdOk->click();

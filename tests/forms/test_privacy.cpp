@@ -31,7 +31,7 @@ QImage labelImage(const QLabel* l) {
   return l->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace
+} // namespace
 
 using Privacy = PrivacyFixture;
 
@@ -112,7 +112,7 @@ TEST_F(Privacy, MaximisingTheDisguisedWindowAlsoAsksOnce) {
   drain();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "Ripristino SOLVARINO 3_w");
-  EXPECT_TRUE(w.isMaximized());  // shown as the user brought it back
+  EXPECT_TRUE(w.isMaximized()); // shown as the user brought it back
   EXPECT_EQ(w.windowTitle(), kNormal);
 }
 
@@ -172,7 +172,7 @@ TEST_F(Privacy, OpeningThePasswordDialogDropsThePasswordAndLeavingItUnprotects) 
   // Annulla, and the title bar's close box, both leave the program unprotected.
   for (int way = 0; way < 2; ++way) {
     onProtect([&](frmProtect& d) {
-      EXPECT_TRUE(app.ProtectPassword.isEmpty());  // gone as soon as the dialog loads
+      EXPECT_TRUE(app.ProtectPassword.isEmpty()); // gone as soon as the dialog loads
       if (way == 0)
         d.cmdCancel->click();
       else
@@ -243,7 +243,7 @@ TEST_F(Privacy, RightPasswordTakesTheLockOffButKeepsThePassword) {
   onRestore({"Gatto#99"});
   bringBack();
   EXPECT_EQ(restoreShown, 1);
-  EXPECT_TRUE(platform.messages.empty());  // no yes/no question with a password
+  EXPECT_TRUE(platform.messages.empty()); // no yes/no question with a password
   EXPECT_EQ(state(), LockState::Protected);
   EXPECT_EQ(w.windowTitle(), kNormal);
   EXPECT_EQ(iconImage(w), labelImage(w.imgSLVico));
@@ -332,7 +332,7 @@ TEST_F(Privacy, ASessionEndingWhileTheUnlockDialogIsOpenLeavesTheWindowClosed) {
   platform.messages.clear();
   platform.onModal = [&](QDialog& d) {
     ++restoreShown;
-    EXPECT_FALSE(w.sessionEnding());  // the notice, then the window closes
+    EXPECT_FALSE(w.sessionEnding()); // the notice, then the window closes
     d.reject();
     return 0;
   };
@@ -406,7 +406,7 @@ TEST_F(Privacy, ClosingTheDisguisedWindowGivesTheNoticeAndAsksNoPassword) {
   protect("Gatto#99");
   w.mnuAlert->trigger();
   platform.messages.clear();
-  w.close();  // from the task bar
+  w.close(); // from the task bar
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, kNotice);
   EXPECT_EQ(platform.messages[0].style, 64);
@@ -418,11 +418,11 @@ TEST_F(Privacy, ClosingTheDisguisedWindowGivesTheNoticeAndAsksNoPassword) {
 TEST_F(Privacy, SessionEndingRunsTheSameDecisionAndAsksOnlyOnce) {
   auto& w = load();
   platform.answers = {vbNo};
-  EXPECT_TRUE(w.sessionEnding());  // the session manager is told to cancel
+  EXPECT_TRUE(w.sessionEnding()); // the session manager is told to cancel
   EXPECT_TRUE(w.isVisible());
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "FINE SESSIONE");
-  EXPECT_FALSE(w.sessionEnding());  // Yes
+  EXPECT_FALSE(w.sessionEnding()); // Yes
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(platform.messages.size(), 2u);
 }

@@ -27,7 +27,7 @@ void capture(QtMsgType, const QMessageLogContext&, const QString& msg) {
   captured << msg;
 }
 
-}  // namespace
+} // namespace
 
 using PrivacySecurity = PrivacyFixture;
 
@@ -113,7 +113,7 @@ TEST_F(PrivacySecurity, ThePasswordIsNeverWrittenAnywhere) {
 TEST_F(PrivacySecurity, ReplacingOrDroppingThePasswordOverwritesItsBuffer) {
   auto& w = load();
   protect("Primo1234");
-  const QString first = app.ProtectPassword;  // shares the program's buffer
+  const QString first = app.ProtectPassword; // shares the program's buffer
   ASSERT_EQ(first, "Primo1234");
 
   // Opening the dialog drops it at once.
@@ -141,7 +141,7 @@ TEST_F(PrivacySecurity, ReplacingOrDroppingThePasswordOverwritesItsBuffer) {
   bringBack();
   EXPECT_EQ(state(), slv::lock::LockState::Protected);
   EXPECT_TRUE(blank(typed));
-  EXPECT_EQ(app.ProtectPassword, "Secondo99");  // the box's buffer was not the password's
+  EXPECT_EQ(app.ProtectPassword, "Secondo99"); // the box's buffer was not the password's
 
   // The end of the program drops it too.
   win.reset();
@@ -151,7 +151,7 @@ TEST_F(PrivacySecurity, ReplacingOrDroppingThePasswordOverwritesItsBuffer) {
 
 TEST_F(PrivacySecurity, WipeLeavesLiteralsAndEmptyStringsAlone) {
   QString literal = QStringLiteral("letterale");
-  privacy::wipe(literal);  // read-only memory: must not be written
+  privacy::wipe(literal); // read-only memory: must not be written
   EXPECT_TRUE(literal.isEmpty());
   EXPECT_EQ(QStringLiteral("letterale"), "letterale");
   QString empty;

@@ -19,11 +19,11 @@ TEST(PasswordRules, OkNeedsFourCharactersInEveryBox) {
 
 TEST(PasswordRules, ComparisonIsExact) {
   EXPECT_TRUE(samePassword(u"Gatto#99", u"Gatto#99"));
-  EXPECT_FALSE(samePassword(u"Gatto#99", u"gatto#99"));   // letter case
-  EXPECT_FALSE(samePassword(u"Gatto#99", u"Gatto#99 "));  // nothing is trimmed
+  EXPECT_FALSE(samePassword(u"Gatto#99", u"gatto#99"));  // letter case
+  EXPECT_FALSE(samePassword(u"Gatto#99", u"Gatto#99 ")); // nothing is trimmed
   EXPECT_FALSE(samePassword(u"Gatto#99", u"Gatto#9"));
-  EXPECT_FALSE(samePassword(u"abcd", u"abce"));                 // the last character counts
-  EXPECT_FALSE(samePassword(u"perch\u00e9", u"perche\u0301"));  // no normalisation
+  EXPECT_FALSE(samePassword(u"abcd", u"abce"));                // the last character counts
+  EXPECT_FALSE(samePassword(u"perch\u00e9", u"perche\u0301")); // no normalisation
   EXPECT_FALSE(samePassword(u"", u"abcd"));
   EXPECT_TRUE(samePassword(u"", u""));
 }
@@ -43,7 +43,7 @@ TEST(PasswordRules, ThreeWrongEntriesInOneShowingExhaust) {
 TEST(PasswordRules, RestoreActsOnlyWhenTheDisguisedWindowIsBack) {
   EXPECT_EQ(restoreAction(true, true, true), RestoreAction::None);
   EXPECT_EQ(restoreAction(true, true, false), RestoreAction::None);
-  EXPECT_EQ(restoreAction(false, false, true), RestoreAction::None);  // protected, not disguised
+  EXPECT_EQ(restoreAction(false, false, true), RestoreAction::None); // protected, not disguised
   EXPECT_EQ(restoreAction(false, true, false), RestoreAction::Ask);
   EXPECT_EQ(restoreAction(false, true, true), RestoreAction::Unlock);
 }
