@@ -37,4 +37,8 @@ public:
 
   // Shows a window modally and returns its result. A fake answers at once.
   virtual int showModal(QDialog& dialog) = 0;
+
+  // The save-as choice for a file a page offers: proposedPath is shown first.
+  // Returns the chosen path, empty when the user gave up.
+  virtual QString saveFileName(const QString& title, const QString& proposedPath) = 0;
 };

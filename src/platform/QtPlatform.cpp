@@ -1,25 +1,79 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/Downloads.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/WebEnginePane.h"
+#include "platform/beep_sound.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
+QString QtPlatform::profileName() { return QStringLiteral("SOLVARINO3w"); }
+
+QString QtPlatform::profileFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+         QStringLiteral("/QtWebEngine/") + profileName();
+}
+
+namespace {
+
+// One profile for the whole process: two profiles on the same folder would
+// fight over its cookie store.
+QWebEngineProfile* sharedProfile() {
+  static QPointer<QWebEngineProfile> shared;
+  if (shared)
+    return shared;
+  // A named profile keeps cookies and logins across runs, session cookies
+  // included, as a forum login expects.
+  auto* p = new QWebEngineProfile(QtPlatform::profileName(), qApp);
+  p->setPersistentStoragePath(QtPlatform::profileFolder());
+  p->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+  // Pages reach the web only: no local files, no windows without a click,
+  // other programs only on the user's click.
+  QWebEngineSettings* s = p->settings();
+  s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+  s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+  s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+  s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+  s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+  s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+  s->setUnknownUrlSchemePolicy(QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+  shared = p;
+  return p;
+}
+
+} // namespace
+
 QWebEngineProfile* QtPlatform::profile() {
   if (profile_ == nullptr) {
-    // A named profile keeps cookies and logins across runs.
-    profile_ = new QWebEngineProfile(QStringLiteral("SOLVARINO3w"), qApp);
-    profile_->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    profile_ = sharedProfile();
+    downloads_ = std::make_unique<DownloadHandler>(*this);
+    // The engine deletes a request nobody accepted right after this call,
+    // and its stand-in with it.
+    QObject::connect(profile_, &QWebEngineProfile::downloadRequested, downloads_.get(),
+                     [this](QWebEngineDownloadRequest* request) {
+                       downloads_->handle(*new WebEngineDownload(request));
+                     });
   }
   return profile_;
 }
@@ -79,7 +133,32 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
   }
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+  // The desktop bell is muted on many desktops: play a tone of our own, and
+  // ring the bell only where there is nothing to play it on.
+  if (QMediaDevices::audioOutputs().isEmpty()) {
+    QApplication::beep();
+    return;
+  }
+  if (!beepSound_) {
+    // The sound player reads files only: the tone goes to a temporary one.
+    beepFile_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/slv-beep-XXXXXX.wav");
+    const std::string wave = slv::toneWave();
+    const auto size = static_cast<qint64>(wave.size());
+    if (!beepFile_->open() || beepFile_->write(wave.data(), size) != size || !beepFile_->flush()) {
+      QApplication::beep();
+      return;
+    }
+    beepSound_ = std::make_unique<QSoundEffect>();
+    beepSound_->setSource(QUrl::fromLocalFile(beepFile_->fileName()));
+  }
+  if (beepSound_->status() == QSoundEffect::Error) {
+    QApplication::beep();
+    return;
+  }
+  // Plays as soon as the tone is loaded when it is not yet.
+  beepSound_->play();
+}
 
 QSize QtPlatform::screenSize() const {
   const QScreen* s = QGuiApplication::primaryScreen();
@@ -91,3 +170,18 @@ QString QtPlatform::applicationFolder() const {
 }
 
 int QtPlatform::showModal(QDialog& dialog) { return dialog.exec(); }
+
+QString QtPlatform::saveFileName(const QString& title, const QString& proposedPath) {
+  QFileDialog dialog(QApplication::activeWindow(), title, proposedPath);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  // Qt's own dialog speaks Italian too; a desktop dialog speaks the desktop's language.
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Salva in:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
+}

@@ -1,6 +1,11 @@
 #pragma once
 #include "platform/Platform.h"
 
+#include <memory>
+
+class DownloadHandler;
+class QSoundEffect;
+class QTemporaryFile;
 class QWebEngineProfile;
 
 class QtPlatform : public Platform {
@@ -17,10 +22,19 @@ public:
   QSize screenSize() const override;
   QString applicationFolder() const override;
   int showModal(QDialog& dialog) override;
+  QString saveFileName(const QString& title, const QString& proposedPath) override;
 
-  // The one persistent profile every browser of the program shares.
+  // The one persistent profile every browser of the program shares; its
+  // downloads are handled by this platform.
   QWebEngineProfile* profile();
+
+  // The name of that profile and where it keeps cookies, logins and the like.
+  static QString profileName();
+  static QString profileFolder();
 
 private:
   QWebEngineProfile* profile_ = nullptr;
+  std::unique_ptr<DownloadHandler> downloads_;
+  std::unique_ptr<QTemporaryFile> beepFile_;
+  std::unique_ptr<QSoundEffect> beepSound_;
 };

@@ -57,11 +57,14 @@ int main(int argc, char** argv) {
   // Chromium will not start as root with its sandbox on; only then is it turned off.
   if (geteuid() == 0)
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  // Keep the browser profile of the tests away from the user's own.
-  static QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-  qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
-  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+  // Keep the browser profile of the tests away from the user's own. A test
+  // that starts the program again in a second process hands its folder down.
+  static QTemporaryDir fresh;
+  const QString home = qEnvironmentVariableIsEmpty("SLV_E2E_HOME") ? fresh.path()
+                                                                   : qEnvironmentVariable("SLV_E2E_HOME");
+  qputenv("XDG_DATA_HOME", (home + "/data").toUtf8());
+  qputenv("XDG_CACHE_HOME", (home + "/cache").toUtf8());
+  qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());
   if (qEnvironmentVariableIsEmpty("DISPLAY")) {
     std::fprintf(stderr, "end-to-end tests need an X display (scripts/test runs them under Xvfb)\n");
     return 1;

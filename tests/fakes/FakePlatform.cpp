@@ -80,3 +80,13 @@ int FakePlatform::showModal(QDialog& dialog) {
   events << QStringLiteral("modal ") + dialog.metaObject()->className();
   return onModal ? onModal(dialog) : 0;
 }
+
+QString FakePlatform::saveFileName(const QString& title, const QString& proposedPath) {
+  events << "save " + title;
+  savePathsProposed << proposedPath;
+  if (saveAnswers.empty())
+    return {};
+  const QString a = saveAnswers.front();
+  saveAnswers.pop_front();
+  return a;
+}

@@ -85,8 +85,10 @@ public:
   QSize screenSize() const override { return screen; }
   QString applicationFolder() const override { return folder; }
   int showModal(QDialog& dialog) override;
+  QString saveFileName(const QString& title, const QString& proposedPath) override;
 
-  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal <class>".
+  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal <class>",
+  // "save <title>".
   QStringList events;
   int beeps = 0;
   QString clipboard;
@@ -95,6 +97,9 @@ public:
   std::deque<int> answers;  // answers for the next message boxes; vbOK/vbYes when empty
   // Called with each modal window; returns its result. Default: rejected (0).
   std::function<int(QDialog&)> onModal;
+  // Answers for the next save-as choices ("" gives up); given up when empty.
+  std::deque<QString> saveAnswers;
+  QStringList savePathsProposed;
   QSize screen{1280, 1024};
   QString folder;
   std::vector<FakeBrowserPane*> panes;

@@ -78,7 +78,17 @@ Portal::Portal() {
   handle(QStringLiteral("/forum/search.php"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Cerca"), QStringLiteral("<form><input name=q></form>"));
   });
-  handle(QStringLiteral("/login.php"), [](const QHttpServerRequest&) {
+  handle(QStringLiteral("/login.php"), [](const QHttpServerRequest& req) {
+    if (req.method() == QHttpServerRequest::Method::Post) {
+      // Logged in: the portal knows the member by a session cookie from now on.
+      QByteArray form = req.body();
+      form.replace('+', ' ');
+      const QString u = QUrlQuery(QString::fromUtf8(form)).queryItemValue(QStringLiteral("u"), QUrl::FullyDecoded);
+      PortalReply r = html(QStringLiteral("Benvenuto"),
+                           QStringLiteral("<p>Benvenuto, %1.</p>").arg(u.toHtmlEscaped()));
+      r.headers.append(qMakePair(QByteArray("Set-Cookie"), "slv_utente=" + QUrl::toPercentEncoding(u) + "; Path=/; HttpOnly"));
+      return r;
+    }
     return html(QStringLiteral("Login"), QStringLiteral("<form method=post><input name=u>"
                                                         "<input name=p type=password></form>"));
   });
