@@ -3,6 +3,7 @@
 #include "browse/navigation_policy.h"
 
 #include <QAction>
+#include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
 #include <utility>
 
@@ -69,6 +70,10 @@ void italianMenu(QWebEnginePage& page) {
 
 PanePage::PanePage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {
   connect(this, &QWebEnginePage::newWindowRequested, this, &PanePage::openNewWindow);
+  // A certificate the engine does not trust is refused, and the engine's own
+  // page says so; nothing is accepted behind the user's back.
+  connect(this, &QWebEnginePage::certificateError, this,
+          [](QWebEngineCertificateError error) { error.rejectCertificate(); });
   italianMenu(*this);
 }
 

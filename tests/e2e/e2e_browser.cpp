@@ -11,10 +11,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QMenu>
 #include <QProcess>
 #include <QSoundEffect>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QUrl>
@@ -265,6 +268,36 @@ TEST_F(BrowserPanes, RightClickGivesTheBrowsersMenuWithCopyImageAddress) {
   EXPECT_TRUE(e2e::waitFor(
       [&] { return QGuiApplication::clipboard()->text() == portal.url("/prove/logo.svg"); }, 5000))
       << QGuiApplication::clipboard()->text().toStdString();
+}
+
+TEST_F(BrowserPanes, AnUntrustedCertificateIsRefusedWithTheBrowsersOwnPage) {
+  // A secure site whose certificate nobody vouches for.
+  QTemporaryDir dir;
+  QProcess openssl;
+  openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                            "/CN=127.0.0.1", "-keyout", dir.filePath("key.pem"), "-out",
+                            dir.filePath("cert.pem")});
+  if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+    GTEST_SKIP() << "openssl is needed to make a certificate";
+  QFile certFile(dir.filePath("cert.pem")), keyFile(dir.filePath("key.pem"));
+  ASSERT_TRUE(certFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly));
+  QHttpServer secure;
+  secure.sslSetup(QSslCertificate(&certFile), QSslKey(&keyFile, QSsl::Rsa));
+  int served = 0;
+  secure.route("/", [&served] {
+    ++served;
+    return QStringLiteral("<title>Sito sicuro</title>dentro");
+  });
+  const quint16 port = secure.listen(QHostAddress::LocalHost);
+  ASSERT_NE(port, 0);
+
+  const QString address = QStringLiteral("https://127.0.0.1:%1/").arg(port);
+  pane->navigate(address);
+  ASSERT_TRUE(e2e::waitFor([&] { return !pane->busy() && view->url().toString() == address; }));
+  settle();
+  EXPECT_EQ(served, 0);
+  EXPECT_NE(view->title(), "Sito sicuro");
+  e2e::screenshot(&host, "browser-pane-untrusted-certificate");
 }
 
 // ------------------------------------------------------------ across runs
