@@ -4,7 +4,9 @@
 
 #include "composer/ComposerPanel.h"
 #include "composer/frmDone.h"
+#include "imagesearch/frmShowImage.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
@@ -158,6 +160,30 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
     click(c.cmdOkEP);
     EXPECT_TRUE(c.txtNome->text().isEmpty());
   }
+  // The preview shows the address of the field in its own browser; CHIUDI brings the mode back.
+  const QString picture = p.portal.url("/emoticons/EmoTray/1.gif");
+  c.txtImmagine->setPlainText(picture);
+  bool previewed = false;
+  QTimer poll; // runs inside the preview's own event loop
+  poll.setInterval(100);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* preview = qobject_cast<frmShowImage*>(QApplication::activeModalWidget());
+    if (preview == nullptr)
+      return;
+    poll.stop();
+    previewed =
+        e2e::waitFor([&] { return p.portal.requests.contains("/emoticons/EmoTray/1.gif"); });
+    QTest::qWait(500);
+    e2e::screenshot(preview, "composer-preview");
+    preview->cmdClose->click();
+  });
+  poll.start();
+  click(c.cmdVerifyURL);
+  EXPECT_TRUE(previewed);
+  EXPECT_EQ(p.state.ImageURL, picture);
+  EXPECT_EQ(c.txtImmagine->toPlainText(), picture);
+  EXPECT_TRUE(c.cmdImmagine->isEnabled());
+
   QFile file(p.folder.filePath("Personali.et2"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray("\"Gatto\"\r\n\"http://img.it/gatto.gif\"\r\n"

@@ -71,14 +71,18 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
   auto& c = open();
   QString seen;
   QString shown;
+  QString loaded; // what the window's own browser was sent to
   platform.onModal = [&](QDialog& d) {
     seen = app.ImageURL;
     shown = d.metaObject()->className();
+    loaded = platform.panes.back()->location;
     return 0;
   };
   QTest::keyClicks(c.txtImmagine, "http://img.it/a.gif");
   c.cmdVerifyURL->click();
+  EXPECT_EQ(shown, "frmShowImage");
   EXPECT_EQ(seen, "http://img.it/a.gif");
+  EXPECT_EQ(loaded, "http://img.it/a.gif");
   QTest::keyClicks(c.txtImmagine, "x");
   c.cmdVerifyURL->click();
   EXPECT_EQ(seen, "http://img.it/a.gifx");
@@ -91,6 +95,7 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
   c.txtImmagine->clear();
   seen.clear();
   c.cmdSearchImages->click();
+  EXPECT_EQ(shown, "frmSearchImages");
   EXPECT_EQ(platform.events.filter("modal").size(), 3);
   EXPECT_EQ(app.ImageURL, "http://img.it/a.gifx");
 }
