@@ -134,6 +134,17 @@ std::optional<std::string> attribute(std::string_view attrs, std::string_view na
   return std::nullopt;
 }
 
+// An address with a line break or another control character in it names no
+// stream; a damaged playlist must not hand such text to the player.
+bool usableAddress(std::string_view s) {
+  if (s.empty())
+    return false;
+  for (char c : s)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      return false;
+  return true;
+}
+
 std::optional<std::string> fromXml(std::string_view text) {
   bool inPlaylist = false;
   bool inEntry = false;
@@ -150,7 +161,7 @@ std::optional<std::string> fromXml(std::string_view text) {
     else if (tag->name == "/entry")
       inEntry = false;
     else if (inPlaylist && inEntry && tag->name == "ref")
-      if (auto href = attribute(tag->attributes, "href"); href && !href->empty())
+      if (auto href = attribute(tag->attributes, "href"); href && usableAddress(*href))
         return href;
   }
   return std::nullopt;
@@ -175,7 +186,7 @@ std::optional<std::string> fromIni(std::string_view text) {
     const std::string key = lowered(trimmed(line.substr(0, eq)));
     const std::string_view value = trimmed(line.substr(eq + 1));
     if (key.size() < 4 || key.rfind("ref", 0) != 0 ||
-        key.find_first_not_of("0123456789", 3) != std::string::npos || value.empty())
+        key.find_first_not_of("0123456789", 3) != std::string::npos || !usableAddress(value))
       continue;
     if (key == "ref1")
       return std::string(value);

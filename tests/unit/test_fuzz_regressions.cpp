@@ -1,6 +1,7 @@
-// Inputs the fuzzer has found or that seed it: each reads without a crash and
-// what can be written back reads back the same.
+// Inputs the fuzzer has found or that seed it: each reads without a crash as a
+// data file and as a station playlist.
 #include "core/datafile.h"
+#include "media/asx.h"
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,11 @@ TEST(FuzzRegressions, EveryKeptInputReadsSafely) {
     const auto fields = slv::readFields(bytes);
     if (const auto written = slv::encodeLines(fields)) {
       EXPECT_EQ(slv::readFields(*written), fields) << entry.path();
+    }
+    // The same bytes as a station playlist: a stream found is one clean line.
+    if (const auto ref = slv::asx::firstReference(bytes)) {
+      EXPECT_FALSE(ref->empty()) << entry.path();
+      EXPECT_EQ(ref->find_first_of("\r\n"), std::string::npos) << entry.path();
     }
     ++count;
   }
