@@ -5,6 +5,9 @@
 #include "shell/frmNRV_SLV3.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -12,6 +15,13 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));
   QApplication::setOrganizationName(QStringLiteral("Norvalis"));
+  // Every text of the program is Italian; Qt's own dialogs (save choice,
+  // standard buttons) follow, whatever the desktop's language.
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 
   QtPlatform platform;
   NRV_SLV3 state;
