@@ -49,6 +49,13 @@ TEST(Startup, SplashThenMainWindowOnThePortal) {
   e2e::screenshot(w, "main-window-busy");
   ASSERT_TRUE(e2e::waitFor([&] { return !w->fraBusy->isVisible(); }, 8000));
   EXPECT_EQ(view->title(), "Pagina lenta");
+  // A page that never finishes keeps the indicator up until "TERMINA".
+  w->WBMain->navigate(portal.url("/slow?ms=600000"));
+  ASSERT_TRUE(e2e::waitFor([&] { return w->fraBusy->isVisible(); }, 2000));
+  QTest::qWait(1500);
+  EXPECT_TRUE(w->fraBusy->isVisible());
+  w->pboNavy_Click(2);
+  ASSERT_TRUE(e2e::waitFor([&] { return !w->fraBusy->isVisible(); }, 3000));
   w->mnuWindow[0]->trigger();
   QTest::qWait(300);
   e2e::screenshot(w, "main-window");

@@ -277,3 +277,18 @@ TEST_F(Shell, CloseDecision) {
   EXPECT_FALSE(w.Form_QueryUnload());
   EXPECT_EQ(platform.messages.size(), before);
 }
+
+TEST_F(Shell, AHugeListFileAndOneWithUndefinedBytesLoadWhole) {
+  QByteArray big;
+  for (int i = 0; i < 100000; ++i)
+    big += "\"" + QByteArray::number(100 + i % 900) + " Forum " + QByteArray::number(i) + "\"\r\n";
+  writeFile("Allforums.svl", big);
+  // 0x81 and 0x8D mean nothing in Windows-1252; they still read as one entry each.
+  writeFile("Favourite.svl", "\"101 \x81\"\r\n102 \x8d\x9d");
+  auto& w = load();
+  EXPECT_EQ(w.fraForum->lstForum->count(), 100000);
+  EXPECT_EQ(w.fraForum->lstForum->item(99999)->text(), "199 Forum 99999");
+  EXPECT_EQ(w.fraPreferiti->lstPreferiti->count(), 2);
+  EXPECT_TRUE(w.fraPreferiti->lstPreferiti->item(0)->text().startsWith("101 "));
+  EXPECT_TRUE(platform.messages.empty());
+}

@@ -46,6 +46,8 @@ TEST(Cp1252, AccentsAndTheHighBlockRoundTrip) {
   EXPECT_EQ((*bytes)[2], '\xe8');
   EXPECT_EQ(slv::cp1252ToUtf8(*bytes), utf8);
   EXPECT_EQ(slv::cp1252ToUtf8("\x80\x85\x99"), "€…™");
+  // The five bytes the code page leaves undefined come back unchanged.
+  EXPECT_EQ(slv::utf8ToCp1252(slv::cp1252ToUtf8("\x81\x8d\x8f\x90\x9d")), "\x81\x8d\x8f\x90\x9d");
   EXPECT_FALSE(slv::utf8ToCp1252("日本"));
   EXPECT_FALSE(slv::utf8ToCp1252("\xff\xfe"));  // not UTF-8
 }
