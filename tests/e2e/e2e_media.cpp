@@ -1,6 +1,7 @@
 // The real player (no sound card needed) plays a folder in sequence and the
 // two stations through their playlists on the local portal.
 #include "e2e/E2E.h"
+#include "platform/beep_sound.h"
 
 #include "media/FileLists.h"
 #include "media/MultimediaPanel.h"
@@ -10,33 +11,25 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDataStream>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
 void writeWav(const QString& path, double seconds) {
-  const int rate = 8000;
-  const int n = static_cast<int>(seconds * rate);
+  slv::Tone tone;
+  tone.frequencyHz = 320;
+  tone.durationMs = static_cast<int>(seconds * 1000);
+  tone.sampleRate = 8000;
+  tone.volume = 0.06;
+  const std::string wav = slv::toneWave(tone);
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  QDataStream out(&f);
-  out.setByteOrder(QDataStream::LittleEndian);
-  out.writeRawData("RIFF", 4);
-  out << quint32(36 + n * 2);
-  out.writeRawData("WAVEfmt ", 8);
-  out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
-      << quint16(16);
-  out.writeRawData("data", 4);
-  out << quint32(n * 2);
-  for (int i = 0; i < n; ++i)
-    out << qint16(2000 * std::sin(i * 0.25));
+  f.write(wav.data(), static_cast<qint64>(wav.size()));
 }
 
 // The window, and a close-up of the mini bar, once the last changes are painted.

@@ -1,6 +1,7 @@
 #include "portal/Portal.h"
 
-#include <QDataStream>
+#include "platform/beep_sound.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QMimeDatabase>
 #include <QTimer>
 #include <QUrlQuery>
-#include <cmath>
 #include <memory>
 
 #ifndef SLV_PORTAL_WWW
@@ -24,27 +24,15 @@ PortalReply html(const QString& title, const QString& body) {
   return r;
 }
 
-// A gentle two-note tone as a WAV file (8 kHz, mono, 16 bit): the radio
-// stations' stream.
+// A quiet tone as a WAV file (8 kHz, mono, 16 bit): the radio stations' stream.
 QByteArray toneWav(double seconds, double hz) {
-  const int rate = 8000;
-  const int n = static_cast<int>(seconds * rate);
-  QByteArray wav;
-  QDataStream out(&wav, QIODevice::WriteOnly);
-  out.setByteOrder(QDataStream::LittleEndian);
-  out.writeRawData("RIFF", 4);
-  out << quint32(36 + n * 2);
-  out.writeRawData("WAVEfmt ", 8);
-  out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
-      << quint16(16);
-  out.writeRawData("data", 4);
-  out << quint32(n * 2);
-  for (int i = 0; i < n; ++i) {
-    const double t = double(i) / rate;
-    const double f = (static_cast<int>(t * 2) % 2 == 0) ? hz : hz * 1.25;
-    out << qint16(2500 * std::sin(2 * M_PI * f * t));
-  }
-  return wav;
+  slv::Tone tone;
+  tone.frequencyHz = static_cast<int>(hz);
+  tone.durationMs = static_cast<int>(seconds * 1000);
+  tone.sampleRate = 8000;
+  tone.volume = 0.08;
+  const std::string wav = slv::toneWave(tone);
+  return QByteArray(wav.data(), static_cast<qsizetype>(wav.size()));
 }
 
 } // namespace
