@@ -208,7 +208,7 @@ void frmNRV_SLV3::buildPanels(QWidget* canvas) {
   ui::place(fraAltre, 45, 1305, 3765, 7965);
   ui::place(fraEmoTray, 45, 1305, 3765, 7965);
   ui::place(fraComposer, 45, 1305, 3765, 7965);
-  ui::place(fraRadio, 45, 1305, 3825, 9360);
+  ui::place(fraRadio, 45, 1335, 3825, 9360);
 
   // One close button per panel, all doing the same.
   struct Close {

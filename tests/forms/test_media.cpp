@@ -73,6 +73,8 @@ TEST_F(Media, PanelMiniBarAndTimersAsTheWindowLoads) {
   EXPECT_TRUE(m.isVisible());
   EXPECT_EQ(w.PanelOpen, 1);
   EXPECT_TRUE(w.mnuMultimedia->isChecked());
+  // Taller than the other panels, and 30 twips lower.
+  EXPECT_EQ(m.geometry(), QRect(ui::px(45), ui::px(1335), ui::px(3825), ui::px(9360)));
   EXPECT_EQ(w.WMP->widget()->parentWidget(), &m);
   EXPECT_EQ(w.WMP->widget()->geometry(), QRect(ui::px(105), ui::px(660), ui::px(3600), ui::px(3300)));
   EXPECT_TRUE(w.WMP->widget()->isVisible());
