@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
@@ -49,6 +50,27 @@ frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
   if (splashToMainMs)
     *splashToMainMs = t.elapsed();
   return win.get();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+bool Run::serve() {
+  if (!portal.start())
+    return false;
+  usePortal(portal);
+  platform.folder = folder.path();
+  return true;
+}
+
+bool Run::writeDataFile(const QString& name, const QByteArray& bytes) {
+  return writeFile(folder.filePath(name), bytes);
+}
+
+frmNRV_SLV3* Run::start(qint64* splashToMainMs) {
+  return startProgram(platform, state, win, splashToMainMs);
 }
 
 } // namespace e2e

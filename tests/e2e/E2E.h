@@ -30,5 +30,25 @@ void usePortal(const Portal& portal);
 // Starts the program as main() does, waits for the main window and returns it.
 frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
                           std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr);
+// Writes a whole file; false when it cannot.
+bool writeFile(const QString& path, const QByteArray& bytes);
+
+// One run of the program on its own portal and its own application folder.
+// The members go in the order they must be torn down in reverse: the window
+// first, the portal last.
+struct Run {
+  Portal portal;
+  QTemporaryDir folder;
+  E2EPlatform platform;
+  NRV_SLV3 state;
+  std::unique_ptr<frmNRV_SLV3> win;
+
+  // Starts the portal and points the program's hosts and folder at it.
+  bool serve();
+  // Writes a data file into the application folder.
+  bool writeDataFile(const QString& name, const QByteArray& bytes);
+  // Starts the program; null when its main window did not show.
+  frmNRV_SLV3* start(qint64* splashToMainMs = nullptr);
+};
 
 } // namespace e2e

@@ -38,22 +38,15 @@ void clickRow(QListWidget* list, int row) {
 } // namespace
 
 TEST(EmoTrayE2E, PreviewAndClipboardForBuiltInAndPersonalSets) {
-  Portal portal;
-  ASSERT_TRUE(portal.start());
-  e2e::usePortal(portal);
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  Portal& portal = run.portal;
+  NRV_SLV3& state = run.state;
   qputenv("SLV_EMO_HOST", portal.host().toUtf8());
-  QTemporaryDir folder;
   const QString personal = portal.url("/emoticons/Tweedo/2.gif");
-  {
-    QFile f(folder.filePath("Personali.et2"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\"Gatto, nero\"\r\n\"" + personal.toLatin1() + "\"\r\n\"caff\xe8\"\r\n\"http://127.0.0.1:1/x.gif\"\r\n");
-  }
-  E2EPlatform platform;
-  platform.folder = folder.path();
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3* w = e2e::startProgram(platform, state, win);
+  ASSERT_TRUE(run.writeDataFile("Personali.et2", "\"Gatto, nero\"\r\n\"" + personal.toLatin1() +
+                                                     "\"\r\n\"caff\xe8\"\r\n\"http://127.0.0.1:1/x.gif\"\r\n"));
+  frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   EmoTrayPanel* p = w->fraEmoTray;
   auto* view = static_cast<WebEnginePane*>(p->WBEP.get())->view();

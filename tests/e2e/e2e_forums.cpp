@@ -39,21 +39,15 @@ QWebEngineView* viewOf(BrowserPane* p) {
 } // namespace
 
 TEST(ForumsE2E, ChooseAForumAddItToFavouritesAndLookAround) {
-  Portal portal;
-  ASSERT_TRUE(portal.start());
-  e2e::usePortal(portal);
-  QTemporaryDir folder;
-  {
-    QFile f(folder.filePath("Allforums.svl"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "\"101 Calcio\"\r\n\"205 Cucina, ricette e vini\"\r\n\"310 Musica\"\r\n\"5 - Cinema\"\r\n");
-  }
-  E2EPlatform platform;
-  platform.folder = folder.path();
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3* w = e2e::startProgram(platform, state, win);
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  ASSERT_TRUE(run.writeDataFile(
+      "Allforums.svl",
+      "\"101 Calcio\"\r\n\"205 Cucina, ricette e vini\"\r\n\"310 Musica\"\r\n\"5 - Cinema\"\r\n"));
+  Portal& portal = run.portal;
+  QTemporaryDir& folder = run.folder;
+  NRV_SLV3& state = run.state;
+  frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   QWebEngineView* main = viewOf(w->WBMain.get());
   ASSERT_TRUE(e2e::waitFor([&] { return main->title() == "Indice del forum"; }));
@@ -103,15 +97,12 @@ TEST(ForumsE2E, ChooseAForumAddItToFavouritesAndLookAround) {
 }
 
 TEST(ForumsE2E, AboutSlidesAcrossAndHelpShowsTheMakersPage) {
-  Portal portal;
-  ASSERT_TRUE(portal.start());
-  e2e::usePortal(portal);
-  QTemporaryDir folder;
-  E2EPlatform platform;
-  platform.folder = folder.path();
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3* w = e2e::startProgram(platform, state, win);
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  Portal& portal = run.portal;
+  E2EPlatform& platform = run.platform;
+  NRV_SLV3& state = run.state;
+  frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   const int screenWidth = platform.screenSize().width();
 

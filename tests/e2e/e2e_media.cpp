@@ -27,9 +27,7 @@ void writeWav(const QString& path, double seconds) {
   tone.sampleRate = 8000;
   tone.volume = 0.06;
   const std::string wav = slv::toneWave(tone);
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(wav.data(), static_cast<qint64>(wav.size()));
+  ASSERT_TRUE(e2e::writeFile(path, QByteArray(wav.data(), static_cast<qsizetype>(wav.size()))));
 }
 
 // The window, and a close-up of the mini bar, once the last changes are painted.
@@ -49,29 +47,22 @@ bool anyMessageBox() {
 } // namespace
 
 TEST(Media, FolderInSequenceThenBothStations) {
-  Portal portal;
-  ASSERT_TRUE(portal.start());
-  e2e::usePortal(portal);
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  Portal& portal = run.portal;
+  NRV_SLV3& state = run.state;
   qputenv("SLV_LATTEMIELE_HOST", portal.host().toUtf8());
   qputenv("SLV_RADIOITALIA_HOST", portal.host().toUtf8());
-  QTemporaryDir folder, music;
+  QTemporaryDir music;
   // Sorted as the list shows them: a file that is no audio at all, a long
   // item (advanced by the position tick), one shorter than a second (only the
   // end of stream moves on past it) and the last one.
   writeWav(music.filePath("1 primo.wav"), 12.5);
   writeWav(music.filePath("2 breve.wav"), 0.8);
   writeWav(music.filePath("3 ultimo.wav"), 2.5);
-  {
-    QFile t(music.filePath("0 leggimi.txt"));
-    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
-    t.write("non musica\n");
-  }
+  ASSERT_TRUE(e2e::writeFile(music.filePath("0 leggimi.txt"), "non musica\n"));
 
-  E2EPlatform platform;
-  platform.folder = folder.path();
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3* w = e2e::startProgram(platform, state, win);
+  frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   MultimediaPanel& m = *w->fraRadio;
   auto& wmp = static_cast<QtMediaPlayer&>(*w->WMP);

@@ -14,21 +14,14 @@
 #include <gtest/gtest.h>
 
 TEST(Startup, SplashThenMainWindowOnThePortal) {
-  Portal portal;
-  ASSERT_TRUE(portal.start());
-  e2e::usePortal(portal);
-  QTemporaryDir folder;
-  {
-    QFile f(folder.filePath("Allforums.svl"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\"101 Calcio\"\r\n\"205 Cucina\"\r\n");
-  }
-  E2EPlatform platform;
-  platform.folder = folder.path();
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  ASSERT_TRUE(run.writeDataFile("Allforums.svl", "\"101 Calcio\"\r\n\"205 Cucina\"\r\n"));
+  Portal& portal = run.portal;
+  E2EPlatform& platform = run.platform;
+  NRV_SLV3& state = run.state;
   qint64 ms = 0;
-  frmNRV_SLV3* w = e2e::startProgram(platform, state, win, &ms);
+  frmNRV_SLV3* w = run.start(&ms);
   ASSERT_NE(w, nullptr);
   EXPECT_GE(ms, 2900);
   EXPECT_LE(ms, 6000);

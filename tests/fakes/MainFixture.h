@@ -6,9 +6,18 @@
 #include "shell/frmNRV_SLV3.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+// The texts of a list's items, in order.
+inline QStringList items(const QListWidget* l) {
+  QStringList out;
+  for (int i = 0; i < l->count(); ++i)
+    out << l->item(i)->text();
+  return out;
+}
 
 class MainFixture : public ::testing::Test {
 protected:

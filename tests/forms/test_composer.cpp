@@ -15,13 +15,6 @@
 
 namespace {
 
-QStringList items(QListWidget* l) {
-  QStringList out;
-  for (int i = 0; i < l->count(); ++i)
-    out << l->item(i)->text();
-  return out;
-}
-
 class Composer : public MainFixture {
 protected:
   ComposerPanel& open(int mode = -1) {

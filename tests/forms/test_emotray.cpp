@@ -12,13 +12,6 @@
 
 namespace {
 
-QStringList items(const QListWidget* l) {
-  QStringList out;
-  for (int i = 0; i < l->count(); ++i)
-    out << l->item(i)->text();
-  return out;
-}
-
 const QString kMissing = QString::fromUtf8(
     "Il File PERSONALI.ET2 non si trova nella stessa cartella dell'Applicazione o non è stato "
     "creato o è stato corrotto");

@@ -12,17 +12,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 const QStringList kNew = {QStringLiteral("101 Calcio"), QStringLiteral("205 Cucina, ricette"),
                           QStringLiteral("310 Musica già sentita")};
 const QByteArray kOld = "\"001 Annunci\"\r\n\"101 Calcio\"\r\n\"205 Cucina, ricette\"\r\n"
@@ -36,13 +25,13 @@ TEST(FavouritesInterrupted, AFullDiskAtEveryByteLeavesOldOrNew) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Favourite.svl");
   for (int limit = 0; limit <= kNewBytes.size(); ++limit) {
-    writeAll(path, kOld);
+    ASSERT_TRUE(put(path, kOld));
     forums::WriteOutcome out;
     {
       FileSizeLimit full(static_cast<rlim_t>(limit));
       out = forums::rewriteEntries(path, kNew);
     }
-    const QByteArray now = readAll(path);
+    const QByteArray now = bytesOf(path);
     EXPECT_EQ(now, out.ok() ? kNewBytes : kOld) << "limit " << limit;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Favourite.svl"}) << "limit " << limit;
   }
@@ -52,7 +41,7 @@ TEST(FavouritesInterrupted, TheProcessDyingAtEveryByteLeavesOldOrNew) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Favourite.svl");
   for (int limit = 0; limit <= kNewBytes.size(); ++limit) {
-    writeAll(path, kOld);
+    ASSERT_TRUE(put(path, kOld));
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -64,7 +53,7 @@ TEST(FavouritesInterrupted, TheProcessDyingAtEveryByteLeavesOldOrNew) {
     }
     int status = 0;
     waitpid(child, &status, 0);
-    const QByteArray now = readAll(path);
+    const QByteArray now = bytesOf(path);
     EXPECT_TRUE(now == kOld || now == kNewBytes) << "limit " << limit << ": " << now.toStdString();
     if (limit < kNewBytes.size()) {
       EXPECT_TRUE(WIFSIGNALED(status)) << "limit " << limit;

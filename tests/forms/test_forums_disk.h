@@ -2,6 +2,9 @@
 // A disk that fills up: while an object of this class lives, no file of the
 // process grows beyond the given size, so a write stops halfway as it does
 // on a full disk. Unlike a read-only folder it holds for root too.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -25,3 +28,15 @@ private:
   rlimit saved_{};
   void (*old_)(int) = nullptr;
 };
+
+// The bytes of a file, or "<missing>" when it cannot be read.
+inline QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Replaces a file's content; false when it cannot.
+inline bool put(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}

@@ -9,21 +9,6 @@
 #include "fakes/FakePlatform.h" // PrintTo for Qt strings
 #include "forms/test_forums_disk.h"
 
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-} // namespace
-
 class FavouritesFile : public ::testing::Test {
 protected:
   QString path() const { return dir.filePath("Favourite.svl"); }
@@ -41,14 +26,14 @@ TEST_F(FavouritesFile, AppendCreatesTheFileWithOneQuotedLine) {
 }
 
 TEST_F(FavouritesFile, AppendAfterALastLineWithoutLineEndStartsANewLine) {
-  put(path(), "\"101 Calcio\"");
+  ASSERT_TRUE(put(path(), "\"101 Calcio\""));
   ASSERT_TRUE(forums::appendEntry(path(), "205 Cucina").ok());
   EXPECT_EQ(bytesOf(path()), "\"101 Calcio\"\r\n\"205 Cucina\"\r\n");
   EXPECT_EQ(forums::readListFile(path()), (QStringList{"101 Calcio", "205 Cucina"}));
 }
 
 TEST_F(FavouritesFile, RewriteHoldsExactlyTheEntriesInOrder) {
-  put(path(), "\"1\"\r\n\"2\"\r\n\"3\"\r\n");
+  ASSERT_TRUE(put(path(), "\"1\"\r\n\"2\"\r\n\"3\"\r\n"));
   ASSERT_TRUE(forums::rewriteEntries(path(), {"3", "1", "1"}).ok());
   EXPECT_EQ(bytesOf(path()), "\"3\"\r\n\"1\"\r\n\"1\"\r\n");
   ASSERT_TRUE(forums::rewriteEntries(path(), {}).ok());
@@ -76,7 +61,7 @@ TEST_F(FavouritesFile, PathsThatCannotBeWrittenFailEvenForRoot) {
   EXPECT_TRUE(QFileInfo(path()).isDir());
   EXPECT_TRUE(forums::readListFile(path()).isEmpty());
 
-  put(dir.filePath("plain"), "x");
+  ASSERT_TRUE(put(dir.filePath("plain"), "x"));
   const QString under = dir.filePath("plain/Favourite.svl");
   EXPECT_EQ(forums::appendEntry(under, "1").kind, forums::WriteOutcome::Failed);
   EXPECT_EQ(forums::rewriteEntries(under, {"1"}).kind, forums::WriteOutcome::Failed);

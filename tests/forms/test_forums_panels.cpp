@@ -12,13 +12,6 @@
 
 namespace {
 
-QStringList items(QListWidget* l) {
-  QStringList out;
-  for (int i = 0; i < l->count(); ++i)
-    out << l->item(i)->text();
-  return out;
-}
-
 // A real mouse click on a list item, as the user makes it.
 void clickItem(QListWidget* l, int row) {
   QListWidgetItem* it = l->item(row);

@@ -16,13 +16,6 @@
 
 namespace {
 
-QStringList items(QListWidget* l) {
-  QStringList out;
-  for (int i = 0; i < l->count(); ++i)
-    out << l->item(i)->text();
-  return out;
-}
-
 int checkedPanelItems(frmNRV_SLV3& w) {
   int n = 0;
   for (QAction* a : {w.mnuWindow[0], w.mnuWindow[1], w.mnuWindow[2], w.mnuEmoTray, w.mnuComposer,
