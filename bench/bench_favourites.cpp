@@ -15,7 +15,7 @@ void RewriteFavourites(benchmark::State& state) {
   for (int i = 0; i < state.range(0); ++i)
     entries << QStringLiteral("%1 Forum numero %2, già aperto").arg(100 + i % 900).arg(i);
   for (auto _ : state)
-    benchmark::DoNotOptimize(forums::rewriteEntries(path, entries));
+    benchmark::DoNotOptimize(slv::forums::rewriteEntries(path, entries));
 }
 BENCHMARK(RewriteFavourites)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

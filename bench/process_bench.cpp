@@ -4,7 +4,7 @@
 #include "platform/BrowserPane.h"
 #include "platform/QtPlatform.h"
 #include "portal/Portal.h"
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
 

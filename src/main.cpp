@@ -1,6 +1,6 @@
 // SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
 #include "platform/QtPlatform.h"
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
 

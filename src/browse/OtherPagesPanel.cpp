@@ -1,8 +1,8 @@
 #include "browse/OtherPagesPanel.h"
 
-#include "browse/otherpages.h"
+#include "browse/other_pages.h"
 #include "platform/BrowserPane.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QPushButton>
@@ -34,6 +34,6 @@ OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent)
 
 void OtherPagesPanel::cmdAltrePagine_Click(int Index) {
   // The page loads in the forum pane whichever pane is in front.
-  if (const auto address = slv::otherpages::pageAddress(Index))
+  if (const auto address = slv::browse::pageAddress(Index))
     owner_.WBMain->navigate(QString::fromStdString(*address));
 }

@@ -1,14 +1,14 @@
 #include "composer/ComposerPanel.h"
 
 #include "composer/ImageWindows.h"
-#include "composer/ListOrder.h"
-#include "composer/Markup.h"
-#include "composer/PersonalRecord.h"
+#include "composer/list_order.h"
+#include "composer/markup.h"
+#include "emoticons/personal_record.h"
 #include "composer/frmDone.h"
 #include "core/datafile.h"
 #include "emoticons/PersonalFileAppend.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QAction>
@@ -200,7 +200,7 @@ void ComposerPanel::buildFormatted(QFrame* f) {
   colorGroup_ = new QButtonGroup(this);
   const int lefts[7] = {60, 420, 780, 1140, 1500, 1860, 2220};
   for (int i = 1; i < 15; ++i) {
-    const auto& c = slv::markup::kColors[static_cast<std::size_t>(i)];
+    const auto& c = slv::composer::kColors[static_cast<std::size_t>(i)];
     auto* b = toggleButton(f, QString(), lefts[(i - 1) % 7], i <= 7 ? 420 : 765, 300, 300, c.bgr,
                            ui::font(8.25));
     b->setToolTip(QString::fromUtf8(c.name));
@@ -248,13 +248,13 @@ void ComposerPanel::buildFormatted(QFrame* f) {
   sizeGroup_ = new QButtonGroup(this);
   const int sizeTops[5] = {270, 480, 690, 915, 1125};
   for (int i = 0; i < 5; ++i) {
-    const auto& s = slv::markup::kSizes[static_cast<std::size_t>(i)];
+    const auto& s = slv::composer::kSizes[static_cast<std::size_t>(i)];
     optSize[i] = toggleButton(Frame1, QString::fromUtf8(s.caption), 90, sizeTops[i], 975, 195,
                               kModeBack, ui::font(8.25));
     sizeGroup_->addButton(optSize[i], i);
     connect(optSize[i], &QPushButton::clicked, this, [this, i] { optSize_Click(i); });
   }
-  optSize[slv::markup::kStartSizeIndex]->setChecked(true);
+  optSize[slv::composer::kStartSizeIndex]->setChecked(true);
 
   txtMonitor = new QPlainTextEdit(Frame1);
   ui::place(txtMonitor, 1245, 270, 1440, 1020);
@@ -277,7 +277,7 @@ void ComposerPanel::buildFormatted(QFrame* f) {
 }
 
 void ComposerPanel::optSize_Click(int Index) {
-  const int points = slv::markup::kSizes[static_cast<std::size_t>(Index)].points;
+  const int points = slv::composer::kSizes[static_cast<std::size_t>(Index)].points;
   QFont f = txtMonitor->font();
   f.setPointSize(points);
   txtMonitor->setFont(f);
@@ -286,11 +286,11 @@ void ComposerPanel::optSize_Click(int Index) {
 }
 
 void ComposerPanel::optColor_Click(int Index) {
-  const auto& c = slv::markup::kColors[static_cast<std::size_t>(Index)];
+  const auto& c = slv::composer::kColors[static_cast<std::size_t>(Index)];
   owner_.TextColor = QString::fromUtf8(c.keyword);
   QPalette p = txtMonitor->palette();
-  const QString noColor = QString::fromUtf8(slv::markup::kNoColor.data(),
-                                            static_cast<qsizetype>(slv::markup::kNoColor.size()));
+  const QString noColor = QString::fromUtf8(slv::composer::kNoColor.data(),
+                                            static_cast<qsizetype>(slv::composer::kNoColor.size()));
   p.setColor(QPalette::Text, owner_.TextColor != noColor ? ui::color(c.bgr) : QColor(0, 0, 0));
   txtMonitor->setPalette(p);
   optColor[static_cast<std::size_t>(Index)]->setChecked(true);
@@ -323,7 +323,7 @@ void ComposerPanel::txtTesto_Change() {
 
 void ComposerPanel::cmdFormattato_Click() {
   const std::string markup =
-      slv::markup::formatted(owner_.TextSize, toStd(owner_.TextColor), owner_.TextBold,
+      slv::composer::formatted(owner_.TextSize, toStd(owner_.TextColor), owner_.TextBold,
                              owner_.TextItalic, owner_.TextUnderline, toStd(boxText(txtTesto)));
   DeliverMarkup(fromStd(markup), [this] {
     chkBold->setChecked(false);
@@ -333,7 +333,7 @@ void ComposerPanel::cmdFormattato_Click() {
     chkItalics->setChecked(false);
     chkItalics_Click();
     optColor_Click(0);
-    optSize_Click(slv::markup::kStartSizeIndex);
+    optSize_Click(slv::composer::kStartSizeIndex);
     txtTesto->clear();
   });
 }
@@ -447,7 +447,7 @@ void ComposerPanel::moveItem(int heldBack) {
   if (lstElenco->selectedItems().isEmpty())
     return;
   lstMoveElenco->clear();
-  for (int i : slv::orderAfterSwap(lstElenco->count(), heldBack))
+  for (int i : slv::composer::orderAfterSwap(lstElenco->count(), heldBack))
     lstMoveElenco->addItem(lstElenco->item(i)->text());
   lstElenco->clear();
   for (int i = 0; i < lstMoveElenco->count(); ++i)
@@ -467,7 +467,7 @@ void ComposerPanel::cmdElenco_Click() {
   std::vector<std::string> items;
   for (int i = 0; i < lstElenco->count(); ++i)
     items.push_back(toStd(lstElenco->item(i)->text()));
-  const auto markup = slv::markup::list(owner_.ListType, items);
+  const auto markup = slv::composer::list(owner_.ListType, items);
   if (!markup) {
     owner_.platform().msgBox(
         QStringLiteral("Seleziona il TIPO di Elenco voluto prima di acquisirlo"),
@@ -506,7 +506,7 @@ void ComposerPanel::txtCitazione_Change() {
 
 void ComposerPanel::cmdCitazione_Click() {
   const std::string markup =
-      slv::markup::quote(toStd(boxText(txtCitazione)), toStd(txtAutore->text()));
+      slv::composer::quote(toStd(boxText(txtCitazione)), toStd(txtAutore->text()));
   DeliverMarkup(fromStd(markup), [this] {
     txtCitazione->clear();
     txtAutore->clear();
@@ -532,7 +532,7 @@ void ComposerPanel::buildLink(QFrame* f) {
 }
 
 void ComposerPanel::updateLinkButton() {
-  cmdURL->setEnabled(slv::markup::isWebAddress(toStd(boxText(txtURL))) &&
+  cmdURL->setEnabled(slv::composer::isWebAddress(toStd(boxText(txtURL))) &&
                      !txtURLText->toPlainText().isEmpty());
 }
 
@@ -544,7 +544,7 @@ void ComposerPanel::txtURLText_Change() {
 }
 
 void ComposerPanel::cmdURL_Click() {
-  const std::string markup = slv::markup::link(toStd(boxText(txtURL)), toStd(boxText(txtURLText)));
+  const std::string markup = slv::composer::link(toStd(boxText(txtURL)), toStd(boxText(txtURLText)));
   DeliverMarkup(fromStd(markup), [this] {
     txtURL->clear();
     txtURLText->clear();
@@ -590,14 +590,14 @@ void ComposerPanel::buildImage(QFrame* f) {
 }
 
 void ComposerPanel::txtImmagine_Change() {
-  const bool ok = slv::markup::isWebAddress(toStd(boxText(txtImmagine)));
+  const bool ok = slv::composer::isWebAddress(toStd(boxText(txtImmagine)));
   cmdVerifyURL->setEnabled(ok);
   cmdImmagine->setEnabled(ok);
   fraEP->setEnabled(ok);
 }
 
 void ComposerPanel::cmdImmagine_Click() {
-  DeliverMarkup(fromStd(slv::markup::image(toStd(boxText(txtImmagine)))), [this] {
+  DeliverMarkup(fromStd(slv::composer::image(toStd(boxText(txtImmagine)))), [this] {
     txtNome->clear();
     txtImmagine->clear();
   });
@@ -605,11 +605,11 @@ void ComposerPanel::cmdImmagine_Click() {
 
 void ComposerPanel::cmdVerifyURL_Click() {
   owner_.app().ImageURL = boxText(txtImmagine);
-  composer::showImagePreview(owner_);
+  slv::composer::showImagePreview(owner_);
 }
 
 void ComposerPanel::cmdSearchImages_Click() {
-  composer::showImageSearch(owner_);
+  slv::composer::showImageSearch(owner_);
 }
 
 void ComposerPanel::txtNome_Change() {
@@ -618,8 +618,8 @@ void ComposerPanel::txtNome_Change() {
 
 void ComposerPanel::cmdOkEP_Click() {
   Platform& platform = owner_.platform();
-  const slv::PersonalRecord record =
-      slv::personalRecord(toStd(txtNome->text()), toStd(boxText(txtImmagine)));
+  const slv::emoticons::PersonalRecord record =
+      slv::emoticons::personalRecord(toStd(txtNome->text()), toStd(boxText(txtImmagine)));
   if (record.problem != slv::FieldProblem::None) {
     // The file has no way to hold these: refuse before writing anything.
     const QString what = record.inName ? QStringLiteral("Il nome") : QStringLiteral("L'indirizzo");
@@ -642,7 +642,7 @@ void ComposerPanel::cmdOkEP_Click() {
   }
   const QString path = QString::fromStdString(
       slv::dataFilePath(toStd(platform.applicationFolder()), "Personali.et2"));
-  if (!emoticons::appendPersonalRecord(path, record.bytes)) {
+  if (!slv::emoticons::appendPersonalRecord(path, record.bytes)) {
     platform.msgBox(QStringLiteral("Impossibile scrivere nel file PERSONALI.ET2 nella cartella "
                                    "dell'Applicazione. L'emoticon non è stata aggiunta."),
                     vbCritical, QStringLiteral("IMPOSSIBILE ACCEDERE AL FILE PERSONALI"));

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "shell/frmNRV_SLV3.h"
 
-namespace composer {
+namespace slv::composer {
 
 void showImagePreview(frmNRV_SLV3& owner) {
   frmShowImage window(owner.platform(), owner.app(), &owner);
@@ -17,4 +17,4 @@ void showImageSearch(frmNRV_SLV3& owner) {
   owner.platform().showModal(window);
 }
 
-} // namespace composer
+} // namespace slv::composer

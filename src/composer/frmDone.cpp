@@ -1,6 +1,6 @@
 #include "composer/frmDone.h"
 
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,10 +1,10 @@
 #include "emoticons/EmoTrayPanel.h"
 
 #include "core/datafile.h"
-#include "emoticons/EmoCatalogue.h"
-#include "emoticons/PersonalFileRead.h"
+#include "emoticons/emo_catalogue.h"
+#include "emoticons/personal_file.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QButtonGroup>
@@ -77,7 +77,7 @@ EmoTrayPanel::EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent)
   const int lefts[5] = {90, 90, 75, 75, 75};
   const int tops[5] = {555, 885, 1215, 1545, 1860};
   for (int i = 0; i < 5; ++i) {
-    auto* b = new QPushButton(qs(emoticons::setCaption(i)), this);
+    auto* b = new QPushButton(qs(slv::emoticons::setCaption(i)), this);
     ui::place(b, lefts[i], tops[i], 1365, 255);
     ui::styleButton(b, 0x00E0E0E0, ui::font(8.25, true));
     // The chosen set stays pushed in, a shade darker, so it reads at a glance.
@@ -134,7 +134,7 @@ EmoTrayPanel::~EmoTrayPanel() = default;
 void EmoTrayPanel::optSet_Click(int Index) {
   pboOk->setEnabled(false);
   owner_.EmoSet = Index;
-  if (Index >= 0 && Index < emoticons::kSetCount)
+  if (Index >= 0 && Index < slv::emoticons::kSetCount)
     optSet[static_cast<std::size_t>(Index)]->setChecked(true);
   switch (Index) {
   case 0: LoadSetEmoTray(); break;
@@ -144,7 +144,7 @@ void EmoTrayPanel::optSet_Click(int Index) {
   case 4: LoadSetPersonali(); return;  // the folder of the last built-in set stays
   default: return;
   }
-  owner_.EmoFolder = qs(emoticons::setFolder(Index));
+  owner_.EmoFolder = qs(slv::emoticons::setFolder(Index));
 }
 
 void EmoTrayPanel::lstEmo_Click() {
@@ -153,10 +153,10 @@ void EmoTrayPanel::lstEmo_Click() {
     return;
   const int index = lstEmo->row(selected.first());
   QString address;
-  if (owner_.EmoSet >= 0 && owner_.EmoSet < emoticons::kPersonalSet) {
-    address = qs(emoticons::imageAddress(emoticons::emoBaseAddress(), owner_.EmoFolder.toStdString(),
+  if (owner_.EmoSet >= 0 && owner_.EmoSet < slv::emoticons::kPersonalSet) {
+    address = qs(slv::emoticons::imageAddress(slv::emoticons::emoBaseAddress(), owner_.EmoFolder.toStdString(),
                                          index));
-  } else if (owner_.EmoSet == emoticons::kPersonalSet) {
+  } else if (owner_.EmoSet == slv::emoticons::kPersonalSet) {
     if (index >= lstURL->count()) {
       // A name whose address the damaged file lost: there is nothing to copy.
       owner_.EmoTag.clear();
@@ -167,7 +167,7 @@ void EmoTrayPanel::lstEmo_Click() {
   } else {
     return;
   }
-  owner_.EmoTag = qs(emoticons::imageTag(address.toStdString()));
+  owner_.EmoTag = qs(slv::emoticons::imageTag(address.toStdString()));
   WBEP->navigate(address);
   pboOk->setEnabled(true);
 }
@@ -200,7 +200,7 @@ void EmoTrayPanel::tmrDoneEP_Timer() {
 
 void EmoTrayPanel::loadBuiltIn(int set) {
   lstEmo->clear();
-  for (std::string_view name : emoticons::setNames(set))
+  for (std::string_view name : slv::emoticons::setNames(set))
     lstEmo->addItem(qs(name));
 }
 
@@ -213,8 +213,8 @@ void EmoTrayPanel::LoadSetPersonali() {
   lstURL->clear();
   lstEmo->clear();
   const std::string path =
-      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), emoticons::kPersonalFileName);
-  const emoticons::PersonalSet set = emoticons::readPersonalSet(path);
+      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), slv::emoticons::kPersonalFileName);
+  const slv::emoticons::PersonalSet set = slv::emoticons::readPersonalSet(path);
   for (const std::string& name : set.names)
     lstEmo->addItem(QString::fromStdString(name));
   for (const std::string& address : set.addresses)

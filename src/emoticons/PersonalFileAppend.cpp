@@ -1,10 +1,10 @@
 #include "emoticons/PersonalFileAppend.h"
 
-#include "composer/PersonalRecord.h"
+#include "emoticons/personal_record.h"
 
 #include <QFile>
 
-namespace emoticons {
+namespace slv::emoticons {
 
 bool appendPersonalRecord(const QString& path, const std::string& recordBytes) {
   const bool existed = QFile::exists(path);
@@ -16,7 +16,7 @@ bool appendPersonalRecord(const QString& path, const std::string& recordBytes) {
   std::string tail;
   if (oldSize > 0 && f.seek(oldSize - 1))
     tail = f.read(1).toStdString();
-  const std::string bytes = slv::separatorBefore(tail) + recordBytes;
+  const std::string bytes = slv::emoticons::separatorBefore(tail) + recordBytes;
   bool ok = f.seek(oldSize);
   ok = ok && f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                  static_cast<qint64>(bytes.size());
@@ -33,4 +33,4 @@ bool appendPersonalRecord(const QString& path, const std::string& recordBytes) {
   return f.error() == QFileDevice::NoError;
 }
 
-} // namespace emoticons
+} // namespace slv::emoticons

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-namespace emoticons {
+namespace slv::emoticons {
 
 // Appends one whole record (its encoded lines) to the file at `path`, creating
 // the file when it is missing. A record never lands half-written: when the
@@ -11,4 +11,4 @@ namespace emoticons {
 // was (and a file created for the occasion is removed) and false comes back.
 bool appendPersonalRecord(const QString& path, const std::string& recordBytes);
 
-} // namespace emoticons
+} // namespace slv::emoticons

@@ -4,11 +4,11 @@
 #include "core/datafile.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumPanel.h"
-#include "forums/ToggleButton.h"
-#include "forums/forumaddress.h"
+#include "ui/ToggleButton.h"
+#include "forums/forum_address.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QListWidget>
@@ -91,14 +91,14 @@ void FavouritesPanel::removeFavourite(int index) {
   QStringList remaining;
   for (int i = 0; i < lstPreferiti->count(); ++i)
     remaining << lstPreferiti->item(i)->text();
-  const forums::WriteOutcome out = forums::rewriteEntries(favouritesPath(), remaining);
-  if (out.kind == forums::WriteOutcome::Refused) {
+  const slv::forums::WriteOutcome out = slv::forums::rewriteEntries(favouritesPath(), remaining);
+  if (out.kind == slv::forums::WriteOutcome::Refused) {
     owner_.platform().msgBox(
         QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: la voce "
                        "\"%2\" del file Favourite.svl %3.\n%4")
             .arg(entry, out.entry, out.reason, kUnchanged),
         vbExclamation, kTitle);
-  } else if (out.kind == forums::WriteOutcome::Failed) {
+  } else if (out.kind == slv::forums::WriteOutcome::Failed) {
     owner_.platform().msgBox(
         QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: il file "
                        "Favourite.svl non può essere scritto (%2).\n%3")
@@ -109,14 +109,14 @@ void FavouritesPanel::removeFavourite(int index) {
 }
 
 void FavouritesPanel::addFavourite(const QString& entry) {
-  const forums::WriteOutcome out = forums::appendEntry(favouritesPath(), entry);
-  if (out.kind == forums::WriteOutcome::Refused) {
+  const slv::forums::WriteOutcome out = slv::forums::appendEntry(favouritesPath(), entry);
+  if (out.kind == slv::forums::WriteOutcome::Refused) {
     owner_.platform().msgBox(
         QStringLiteral("Il forum \"%1\" non può essere aggiunto ai preferiti: il suo "
                        "nome %2.\n%3")
             .arg(entry, out.reason, kUnchanged),
         vbExclamation, kTitle);
-  } else if (out.kind == forums::WriteOutcome::Failed) {
+  } else if (out.kind == slv::forums::WriteOutcome::Failed) {
     owner_.platform().msgBox(
         QStringLiteral("Impossibile aggiungere il forum \"%1\" ai preferiti: il file "
                        "Favourite.svl non può essere scritto (%2).\n%3")
@@ -128,5 +128,5 @@ void FavouritesPanel::addFavourite(const QString& entry) {
 
 void FavouritesPanel::reloadFavourites() {
   lstPreferiti->clear();
-  lstPreferiti->addItems(forums::readListFile(favouritesPath()));
+  lstPreferiti->addItems(slv::forums::readListFile(favouritesPath()));
 }

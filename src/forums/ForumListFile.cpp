@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace forums {
+namespace slv::forums {
 namespace {
 
 QString refusalReason(slv::FieldProblem p) {
@@ -123,4 +123,4 @@ WriteOutcome rewriteEntries(const QString& path, const QStringList& entries) {
   return {};
 }
 
-} // namespace forums
+} // namespace slv::forums

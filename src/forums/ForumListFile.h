@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace forums {
+namespace slv::forums {
 
 // Every field of the file, in file order. A missing or unreadable file gives
 // an empty list: nothing is created or overwritten.
@@ -31,4 +31,4 @@ WriteOutcome appendEntry(const QString& path, const QString& entry);
 // to a temporary file that takes the old one's place only once complete.
 WriteOutcome rewriteEntries(const QString& path, const QStringList& entries);
 
-} // namespace forums
+} // namespace slv::forums

@@ -4,11 +4,11 @@
 #include "core/datafile.h"
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumListFile.h"
-#include "forums/ToggleButton.h"
-#include "forums/forumaddress.h"
+#include "ui/ToggleButton.h"
+#include "forums/forum_address.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "imagesearch/frmSearchImages.h"
 
-#include "imagesearch/searchservices.h"
+#include "imagesearch/search_services.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "shell/NRV_SLV3.h"
-#include "shell/Widgets.h"
+#include "ui/NRV_SLV3.h"
+#include "ui/Widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>

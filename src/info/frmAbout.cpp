@@ -1,10 +1,10 @@
 #include "info/frmAbout.h"
 
 #include "core/config.h"
-#include "info/aboutslide.h"
+#include "info/about_slide.h"
 #include "platform/Platform.h"
-#include "shell/Pictures.h"
-#include "shell/Widgets.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
 
   Image1 = new QLabel(this);
   ui::place(Image1, 1380, 2730, 3375, 1155);
-  Image1->setPixmap(pictures::splashLogo());
+  Image1->setPixmap(ui::splashLogo());
   Image1->setScaledContents(true);
   Label8 = ui::label(this, QStringLiteral("system"), 3675, 3480, 1035, 345,
                      ui::font(14.25, true, true), 0x00FFC0FF);
@@ -96,20 +96,20 @@ void frmAbout::moveTo(int leftTwips) {
 void frmAbout::Form_Load() {
   // The height is the program's choice: the middle of the screen.
   top_ = (platform_.screenSize().height() - height()) / 2;
-  moveTo(slv::about::slideStartLeft(widthTwips()));
+  moveTo(slv::info::slideStartLeft(widthTwips()));
   tmrEntrata->start();
 }
 
 void frmAbout::tmrEntrata_Timer() {
   const auto step =
-      slv::about::slideIn(left_, widthTwips(), slv::pixelsToTwips(platform_.screenSize().width()));
+      slv::info::slideIn(left_, widthTwips(), slv::pixelsToTwips(platform_.screenSize().width()));
   moveTo(step.left);
   if (step.stop)
     tmrEntrata->stop();
 }
 
 void frmAbout::tmrUscita_Timer() {
-  const auto step = slv::about::slideOut(left_, slv::pixelsToTwips(platform_.screenSize().width()));
+  const auto step = slv::info::slideOut(left_, slv::pixelsToTwips(platform_.screenSize().width()));
   moveTo(step.left);
   if (step.stop) {
     tmrUscita->stop();

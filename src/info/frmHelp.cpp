@@ -3,7 +3,7 @@
 #include "core/config.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QKeyEvent>
 

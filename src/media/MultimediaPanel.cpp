@@ -4,7 +4,7 @@
 #include "media/MusicPictures.h"
 #include "media/music.h"
 #include "platform/MediaPlayer.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QAction>
@@ -39,9 +39,9 @@ MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
   fraR = new QGroupBox(QStringLiteral("RADIO"), this);
   ui::place(fraR, 210, 4125, 3300, 765);
   fraR->setFont(frameFont);
-  cmdLatteMiele = new QPushButton(qs(slv::music::station(slv::music::Station::LatteMiele).caption), fraR);
+  cmdLatteMiele = new QPushButton(qs(slv::media::station(slv::media::Station::LatteMiele).caption), fraR);
   ui::place(cmdLatteMiele, 180, 345, 1350, 300);
-  cmdRadioItalia = new QPushButton(qs(slv::music::station(slv::music::Station::RadioItalia).caption), fraR);
+  cmdRadioItalia = new QPushButton(qs(slv::media::station(slv::media::Station::RadioItalia).caption), fraR);
   ui::place(cmdRadioItalia, 1740, 345, 1350, 285);
   for (QPushButton* b : {cmdLatteMiele, cmdRadioItalia}) {
     b->setFocusPolicy(Qt::TabFocus);
@@ -89,10 +89,10 @@ MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
     void (MultimediaPanel::*click)();
   };
   const Pic pics[4] = {
-      {&imgNota, pictures::musicNote(), 0, "Richiama Modulo Multimediale", &MultimediaPanel::imgNota_Click},
-      {&imgPlay, pictures::musicPlay(), 360, "Play", &MultimediaPanel::imgPlay_Click},
-      {&imgStop, pictures::musicStop(), 720, "Stop", &MultimediaPanel::imgStop_Click},
-      {&imgNext, pictures::musicNext(), 1080, "Prossimo Brano", &MultimediaPanel::imgNext_Click},
+      {&imgNota, slv::media::musicNote(), 0, "Richiama Modulo Multimediale", &MultimediaPanel::imgNota_Click},
+      {&imgPlay, slv::media::musicPlay(), 360, "Play", &MultimediaPanel::imgPlay_Click},
+      {&imgStop, slv::media::musicStop(), 720, "Stop", &MultimediaPanel::imgStop_Click},
+      {&imgNext, slv::media::musicNext(), 1080, "Prossimo Brano", &MultimediaPanel::imgNext_Click},
   };
   for (const Pic& p : pics) {
     auto* box = new PictureBox(bar, p.picture, p.left, 0);
@@ -151,7 +151,7 @@ void MultimediaPanel::fleMM_Click() {
   const int i = fleMM->listIndex();
   if (i < 0 || i >= fleMM->listCount())
     return;
-  const QString address = qs(slv::music::fileAddress(fleMM->path().toStdString(),
+  const QString address = qs(slv::media::fileAddress(fleMM->path().toStdString(),
                                                      fleMM->item(i)->text().toStdString()));
   player().stop();
   player().setURL(address);
@@ -179,12 +179,12 @@ void MultimediaPanel::playStation(QPushButton* chosen, QPushButton* other, const
 
 void MultimediaPanel::cmdLatteMiele_Click() {
   playStation(cmdLatteMiele, cmdRadioItalia,
-              qs(slv::music::stationPlaylistAddress(slv::music::Station::LatteMiele)));
+              qs(slv::media::stationPlaylistAddress(slv::media::Station::LatteMiele)));
 }
 
 void MultimediaPanel::cmdRadioItalia_Click() {
   playStation(cmdRadioItalia, cmdLatteMiele,
-              qs(slv::music::stationPlaylistAddress(slv::music::Station::RadioItalia)));
+              qs(slv::media::stationPlaylistAddress(slv::media::Station::RadioItalia)));
 }
 
 // ---------------------------------------------------------------- mini bar
@@ -206,31 +206,31 @@ void MultimediaPanel::imgNext_Click() {
     lblMMInfo->setText(QStringLiteral("STAI ASCOLTANDO LA RADIO, non ci sono brani successivi..."));
     return;
   }
-  selectNext(slv::music::nextEntry(fleMM->listIndex(), fleMM->listCount()));
+  selectNext(slv::media::nextEntry(fleMM->listIndex(), fleMM->listCount()));
 }
 
 // ---------------------------------------------------------------- timers and player events
 
 void MultimediaPanel::tmrMM_Timer() {
-  if (player().playState() == slv::music::kPlaying) {
-    std::optional<slv::music::Station> highlighted;
+  if (player().playState() == slv::media::kPlaying) {
+    std::optional<slv::media::Station> highlighted;
     if (backColor(cmdLatteMiele) == kChosen)
-      highlighted = slv::music::Station::LatteMiele;
+      highlighted = slv::media::Station::LatteMiele;
     else if (backColor(cmdRadioItalia) == kChosen)
-      highlighted = slv::music::Station::RadioItalia;
-    if (const auto text = slv::music::listeningText(owner_.RadioMode, highlighted,
+      highlighted = slv::media::Station::RadioItalia;
+    if (const auto text = slv::media::listeningText(owner_.RadioMode, highlighted,
                                                     player().currentSourceURL().toStdString()))
       owner_.MMInfoText = qs(*text);
     owner_.fraMM->setVisible(!owner_.mnuMultimedia->isChecked());
   } else {
-    owner_.MMInfoText = qs(slv::music::kSilence);
+    owner_.MMInfoText = qs(slv::media::kSilence);
     if (!chkMusic->isChecked())
       owner_.fraMM->hide();
   }
 }
 
 void MultimediaPanel::tmrMMInfoSwap_Timer() {
-  if (player().playState() == slv::music::kPlaying)
+  if (player().playState() == slv::media::kPlaying)
     lblMMInfo->setText(lblMMInfo->text() != owner_.MMInfoText ? owner_.MMInfoText
                                                               : player().statusText());
   else
@@ -243,7 +243,7 @@ void MultimediaPanel::WMP_Buffering(bool) {
 
 void MultimediaPanel::WMP_EndOfStream(int) {
   if (chkContM->isChecked())
-    selectNext(slv::music::nextEntry(fleMM->listIndex(), fleMM->listCount()));
+    selectNext(slv::media::nextEntry(fleMM->listIndex(), fleMM->listCount()));
 }
 
 void MultimediaPanel::MusicPositionTickRead() {
@@ -255,6 +255,6 @@ void MultimediaPanel::MusicPositionTickRead() {
 void MultimediaPanel::MusicPositionTickApply() {
   if (tickPositionString_)
     lblTime->setText(*tickPositionString_);
-  selectNext(slv::music::tickAdvance(tickPosition_, tickDuration_, chkContM->isChecked(),
+  selectNext(slv::media::tickAdvance(tickPosition_, tickDuration_, chkContM->isChecked(),
                                      fleMM->listIndex(), fleMM->listCount()));
 }

@@ -1,12 +1,12 @@
 #include "media/MusicPictures.h"
 
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
 
-namespace pictures {
+namespace slv::media {
 
 namespace {
 
@@ -63,4 +63,4 @@ QPixmap musicNext() {
   });
 }
 
-} // namespace pictures
+} // namespace slv::media

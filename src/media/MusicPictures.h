@@ -3,9 +3,9 @@
 // boxes (330 twips square).
 #include <QPixmap>
 
-namespace pictures {
+namespace slv::media {
 QPixmap musicNote();
 QPixmap musicPlay();
 QPixmap musicStop();
 QPixmap musicNext();
-} // namespace pictures
+} // namespace slv::media

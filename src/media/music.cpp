@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace slv::music {
+namespace slv::media {
 
 std::string fileAddress(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
@@ -55,4 +55,4 @@ std::optional<std::string> listeningText(bool radioMode, std::optional<Station> 
   return std::nullopt;
 }
 
-} // namespace slv::music
+} // namespace slv::media

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace slv::music {
+namespace slv::media {
 
 // The player's play state while it plays; every other value counts as not playing.
 inline constexpr int kPlaying = 3;
@@ -51,4 +51,4 @@ std::string stationPlaylistAddress(Station s);
 std::optional<std::string> listeningText(bool radioMode, std::optional<Station> highlighted,
                                          const std::string& sourceAddress);
 
-} // namespace slv::music
+} // namespace slv::media

@@ -1,6 +1,6 @@
 #include "platform/PanePage.h"
 
-#include "browse/navigation_policy.h"
+#include "core/navigation_policy.h"
 
 #include <QAction>
 #include <QWebEngineCertificateError>

@@ -1,6 +1,6 @@
 #include "platform/QtMediaPlayer.h"
 
-#include "media/asx.h"
+#include "core/asx.h"
 
 #include <QAction>
 #include <QAudioOutput>

@@ -3,7 +3,7 @@
 #include "platform/Downloads.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/WebEnginePane.h"
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include <QApplication>
 #include <QAudioDevice>

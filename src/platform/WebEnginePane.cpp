@@ -1,6 +1,6 @@
 #include "platform/WebEnginePane.h"
 
-#include "browse/navigation_policy.h"
+#include "core/navigation_policy.h"
 #include "platform/PanePage.h"
 
 #include <QUrl>

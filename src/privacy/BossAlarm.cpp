@@ -3,10 +3,10 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
 #include "privacy/PasswordBox.h"
-#include "privacy/PasswordRules.h"
+#include "privacy/password_rules.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QEvent>
@@ -63,7 +63,7 @@ BossAlarm::BossAlarm(frmNRV_SLV3& owner)
 
 BossAlarm::~BossAlarm() {
   // Nothing of the lock outlives the main window.
-  privacy::wipe(app_.ProtectPassword);
+  slv::privacy::wipe(app_.ProtectPassword);
 }
 
 QPixmap BossAlarm::spreadsheetIcon() {
@@ -117,13 +117,13 @@ bool BossAlarm::restoreProcedure() {
   // A closed window has nothing to give back, whatever events are still queued.
   if (owner_.isHidden())
     return false;
-  switch (slv::lock::restoreAction(owner_.isMinimized(), app_.AlarmActive,
+  switch (slv::privacy::restoreAction(owner_.isMinimized(), app_.AlarmActive,
                                    !app_.ProtectPassword.isEmpty())) {
-  case slv::lock::RestoreAction::None:
+  case slv::privacy::RestoreAction::None:
     return true;
-  case slv::lock::RestoreAction::Ask:
+  case slv::privacy::RestoreAction::Ask:
     return askToRestore();
-  case slv::lock::RestoreAction::Unlock:
+  case slv::privacy::RestoreAction::Unlock:
     return unlockToRestore();
   }
   return true;
@@ -154,14 +154,14 @@ bool BossAlarm::unlockToRestore() {
   }
   if (owner_.isHidden())
     return false;
-  switch (slv::lock::afterUnlock(app_.ForceClose, app_.AlarmActive)) {
-  case slv::lock::AfterUnlock::Closing:
+  switch (slv::privacy::afterUnlock(app_.ForceClose, app_.AlarmActive)) {
+  case slv::privacy::AfterUnlock::Closing:
     return false; // the watchdog ends the program
-  case slv::lock::AfterUnlock::Reminimise:
+  case slv::privacy::AfterUnlock::Reminimise:
     app_.RestoreAttempts = 0;
     owner_.showMinimized();
     return false;
-  case slv::lock::AfterUnlock::Restore:
+  case slv::privacy::AfterUnlock::Restore:
     app_.RestoreAttempts = 0;
     owner_.show();
     takeDisguiseOff();

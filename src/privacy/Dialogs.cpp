@@ -1,12 +1,12 @@
 #include "privacy/Dialogs.h"
 
 #include "platform/Platform.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QDialog>
 #include <QPushButton>
 
-namespace privacy {
+namespace slv::privacy {
 
 void setUpDialog(QDialog* d, Platform& platform, const QString& caption, int widthTwips,
                  int heightTwips) {
@@ -29,4 +29,4 @@ QPushButton* dialogButton(QWidget* parent, const QString& caption, int left, int
   return b;
 }
 
-} // namespace privacy
+} // namespace slv::privacy

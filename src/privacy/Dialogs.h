@@ -8,7 +8,7 @@ class QDialog;
 class QPushButton;
 class QWidget;
 
-namespace privacy {
+namespace slv::privacy {
 
 inline constexpr std::uint32_t kDialogBack = 0x00FF8080;
 // The captions are padded with spaces, which pushed them to the middle of the
@@ -21,4 +21,4 @@ void setUpDialog(QDialog* d, Platform& platform, const QString& caption, int wid
 QPushButton* dialogButton(QWidget* parent, const QString& caption, int left, int top, int width,
                           int height, std::uint32_t backBgr);
 
-} // namespace privacy
+} // namespace slv::privacy

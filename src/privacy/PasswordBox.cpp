@@ -1,17 +1,17 @@
 #include "privacy/PasswordBox.h"
 
-#include "privacy/PasswordRules.h"
-#include "shell/Widgets.h"
+#include "privacy/password_rules.h"
+#include "ui/Widgets.h"
 
 #include <QColor>
 
-namespace privacy {
+namespace slv::privacy {
 
 QLineEdit* passwordBox(QWidget* parent, int left, int top, int width, int height,
                        std::uint32_t foreBgr) {
   auto* box = new QLineEdit(parent);
   ui::place(box, left, top, width, height);
-  box->setMaxLength(static_cast<int>(slv::lock::kMaxLength));
+  box->setMaxLength(static_cast<int>(slv::privacy::kMaxLength));
   box->setEchoMode(QLineEdit::Password);
   box->setFont(ui::font(9.75, true));
   // The style sheet is the one place Qt takes a fixed mask character from;
@@ -52,4 +52,4 @@ void setPassword(QString& password, const QString& text) {
   password = QString(text.constData(), text.size());
 }
 
-} // namespace privacy
+} // namespace slv::privacy

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace privacy {
+namespace slv::privacy {
 
 // The mask character of every password box.
 inline constexpr char16_t kMask = u'\u2022';
@@ -29,4 +29,4 @@ inline std::u16string_view view(const QString& s) {
   return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())};
 }
 
-} // namespace privacy
+} // namespace slv::privacy

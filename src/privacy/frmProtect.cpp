@@ -3,8 +3,8 @@
 #include "platform/Platform.h"
 #include "privacy/Dialogs.h"
 #include "privacy/PasswordBox.h"
-#include "privacy/PasswordRules.h"
-#include "shell/Widgets.h"
+#include "privacy/password_rules.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QAction>
@@ -18,7 +18,7 @@ const QString kTitle = QStringLiteral("PASSWORD");
 } // namespace
 
 frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
-  privacy::setUpDialog(this, owner.platform(), QStringLiteral("PASSWORD DI PROTEZIONE"), 4680,
+  slv::privacy::setUpDialog(this, owner.platform(), QStringLiteral("PASSWORD DI PROTEZIONE"), 4680,
                        3090);
 
   Label1 = ui::label(this, QStringLiteral("Immettere la Password di Ripristino del SOLVARINO 3"),
@@ -33,12 +33,12 @@ frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
   Label3->setWordWrap(true);
 
   // Created in tab order: the first box takes the focus.
-  txtPassword = privacy::passwordBox(this, 1350, 1170, 2955, 300, 0x00E0E0E0);
-  txtConferma = privacy::passwordBox(this, 1335, 1830, 2955, 300, 0x00E0E0E0);
+  txtPassword = slv::privacy::passwordBox(this, 1350, 1170, 2955, 300, 0x00E0E0E0);
+  txtConferma = slv::privacy::passwordBox(this, 1335, 1830, 2955, 300, 0x00E0E0E0);
   cmdOk =
-      privacy::dialogButton(this, QStringLiteral("OK"), 1350, 2520, 960, 345, privacy::kDialogBack);
-  cmdCancel = privacy::dialogButton(this, QStringLiteral("Annulla"), 2610, 2520, 960, 345,
-                                    privacy::kDialogBack);
+      slv::privacy::dialogButton(this, QStringLiteral("OK"), 1350, 2520, 960, 345, slv::privacy::kDialogBack);
+  cmdCancel = slv::privacy::dialogButton(this, QStringLiteral("Annulla"), 2610, 2520, 960, 345,
+                                    slv::privacy::kDialogBack);
   cmdOk->setEnabled(false);
   cmdOk->setDefault(true);
   txtPassword->setFocus();
@@ -49,17 +49,17 @@ frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
   connect(cmdCancel, &QPushButton::clicked, this, &frmProtect::cmdCancel_Click);
 
   // Opening the dialog removes the password: only a newly confirmed one replaces it.
-  privacy::wipe(owner_.app().ProtectPassword);
+  slv::privacy::wipe(owner_.app().ProtectPassword);
 }
 
 frmProtect::~frmProtect() {
-  privacy::wipeBox(txtPassword);
-  privacy::wipeBox(txtConferma);
+  slv::privacy::wipeBox(txtPassword);
+  slv::privacy::wipeBox(txtConferma);
 }
 
 void frmProtect::txtPassword_Change() {
   cmdOk->setEnabled(
-      slv::lock::protectOkEnabled(txtPassword->text().size(), txtConferma->text().size()));
+      slv::privacy::protectOkEnabled(txtPassword->text().size(), txtConferma->text().size()));
 }
 
 void frmProtect::txtConferma_Change() {
@@ -70,19 +70,19 @@ void frmProtect::cmdOk_Click() {
   if (!cmdOk->isEnabled())
     return;
   NRV_SLV3& app = owner_.app();
-  if (!slv::lock::samePassword(privacy::view(txtConferma->text()),
-                               privacy::view(txtPassword->text()))) {
+  if (!slv::privacy::samePassword(slv::privacy::view(txtConferma->text()),
+                               slv::privacy::view(txtPassword->text()))) {
     owner_.platform().msgBox(
         QStringLiteral("La Password di conferma non è coerente con quella data"), vbExclamation,
         kTitle);
-    privacy::wipeBox(txtPassword);
-    privacy::wipeBox(txtConferma);
+    slv::privacy::wipeBox(txtPassword);
+    slv::privacy::wipeBox(txtConferma);
     txtPassword->setFocus();
     return;
   }
   owner_.platform().msgBox(QStringLiteral("Il SOLVARINO 3w è ora protetto da Password"),
                            vbInformation, kTitle);
-  privacy::setPassword(app.ProtectPassword, txtPassword->text());
+  slv::privacy::setPassword(app.ProtectPassword, txtPassword->text());
   app.RestoreAttempts = 0;
   accept();
 }

@@ -3,8 +3,8 @@
 #include "platform/Platform.h"
 #include "privacy/Dialogs.h"
 #include "privacy/PasswordBox.h"
-#include "privacy/PasswordRules.h"
-#include "shell/Widgets.h"
+#include "privacy/password_rules.h"
+#include "ui/Widgets.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QLabel>
@@ -12,14 +12,14 @@
 #include <QPushButton>
 
 frmRestore::frmRestore(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
-  privacy::setUpDialog(this, owner.platform(), QStringLiteral("Ripristino SOLVARINO 3_w"), 4680,
+  slv::privacy::setUpDialog(this, owner.platform(), QStringLiteral("Ripristino SOLVARINO 3_w"), 4680,
                        1560);
   Label1 = ui::label(this, QStringLiteral("Immettere la Password di Ripristino"), 135, 135, 4410,
                      345, ui::font(9.75, true), 0x00800000);
-  txtPassword = privacy::passwordBox(this, 660, 555, 3405, 285, 0x00C0C0C0);
-  cmdOk = privacy::dialogButton(this, QStringLiteral("OK"), 1005, 1005, 1065, 420, 0x00FF80FF);
+  txtPassword = slv::privacy::passwordBox(this, 660, 555, 3405, 285, 0x00C0C0C0);
+  cmdOk = slv::privacy::dialogButton(this, QStringLiteral("OK"), 1005, 1005, 1065, 420, 0x00FF80FF);
   cmdCancel =
-      privacy::dialogButton(this, QStringLiteral("Annulla"), 2565, 1005, 1065, 420, 0x00FF80FF);
+      slv::privacy::dialogButton(this, QStringLiteral("Annulla"), 2565, 1005, 1065, 420, 0x00FF80FF);
   cmdOk->setEnabled(false);
   cmdOk->setDefault(true);
   txtPassword->setFocus();
@@ -30,30 +30,30 @@ frmRestore::frmRestore(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
 }
 
 frmRestore::~frmRestore() {
-  privacy::wipeBox(txtPassword);
+  slv::privacy::wipeBox(txtPassword);
 }
 
 void frmRestore::txtPassword_Change() {
-  cmdOk->setEnabled(slv::lock::restoreOkEnabled(txtPassword->text().size()));
+  cmdOk->setEnabled(slv::privacy::restoreOkEnabled(txtPassword->text().size()));
 }
 
 void frmRestore::cmdOk_Click() {
   if (!cmdOk->isEnabled())
     return;
   NRV_SLV3& app = owner_.app();
-  const bool right = slv::lock::samePassword(privacy::view(txtPassword->text()),
-                                             privacy::view(app.ProtectPassword));
-  switch (slv::lock::judgeAttempt(right, app.RestoreAttempts)) {
-  case slv::lock::Attempt::Right:
+  const bool right = slv::privacy::samePassword(slv::privacy::view(txtPassword->text()),
+                                             slv::privacy::view(app.ProtectPassword));
+  switch (slv::privacy::judgeAttempt(right, app.RestoreAttempts)) {
+  case slv::privacy::Attempt::Right:
     app.AlarmActive = false;
     accept();
     return;
-  case slv::lock::Attempt::Wrong:
+  case slv::privacy::Attempt::Wrong:
     owner_.platform().msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
                              QStringLiteral("Ripristino SOLVARINO 3_w"));
     txtPassword->setFocus();
     return;
-  case slv::lock::Attempt::Exhausted:
+  case slv::privacy::Attempt::Exhausted:
     owner_.platform().msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
                              QStringLiteral("Ripristino SOLVARINO 3_w"));
     owner_.platform().msgBox(QStringLiteral("Sono stati effettuati 3 tentativi di ripristino senza "

@@ -16,8 +16,8 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
 #include "privacy/BossAlarm.h"
-#include "shell/Pictures.h"
-#include "shell/Widgets.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -61,7 +61,7 @@ std::string toStd(const QString& s) { return s.toStdString(); }
 frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
     : QMainWindow(parent), platform_(platform), app_(app) {
   setWindowTitle(normalCaption());
-  setWindowIcon(QIcon(pictures::appIcon()));
+  setWindowIcon(QIcon(ui::appIcon()));
 
   canvas_ = new MainCanvas(this);
   ui::setColors(canvas_, 0x00FF8080);
@@ -90,7 +90,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
-  imgSLVico->setPixmap(pictures::appIcon());
+  imgSLVico->setPixmap(ui::appIcon());
   imgXLSico->setPixmap(BossAlarm::spreadsheetIcon());
   for (QLabel* l : {imgXLSico, imgSLVico}) {
     ui::place(l, 0, 0, 255, 255);
@@ -311,10 +311,10 @@ void frmNRV_SLV3::buildMenus() {
 
 void frmNRV_SLV3::Form_Load() {
   const std::string folder = toStd(platform_.applicationFolder());
-  fraPreferiti->lstPreferiti->addItems(forums::readListFile(
+  fraPreferiti->lstPreferiti->addItems(slv::forums::readListFile(
       QString::fromStdString(slv::dataFilePath(folder, "Favourite.svl"))));
   fraForum->lstForum->addItems(
-      forums::readListFile(QString::fromStdString(slv::dataFilePath(folder, "Allforums.svl"))));
+      slv::forums::readListFile(QString::fromStdString(slv::dataFilePath(folder, "Allforums.svl"))));
 
   const QSize screen = platform_.screenSize();
   resize(screen.width(), screen.height());

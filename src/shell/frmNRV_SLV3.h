@@ -1,7 +1,7 @@
 #pragma once
 // The main window: toolbar, address line, busy indicator, the three browser
 // panes, the six panels on the left, the menus and the window's timers.
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QMainWindow>
 #include <array>

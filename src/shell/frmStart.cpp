@@ -1,7 +1,7 @@
 #include "shell/frmStart.h"
 
-#include "shell/Pictures.h"
-#include "shell/Widgets.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,7 +19,7 @@ frmStart::frmStart(std::function<void()> showMain) : showMain_(std::move(showMai
 
   Image1 = new QLabel(this);
   ui::place(Image1, 30, 30, 6930, 4950);
-  Image1->setPixmap(pictures::splashLogo());
+  Image1->setPixmap(ui::splashLogo());
   Image1->setScaledContents(true);
 
   Label8 = ui::label(this, QStringLiteral("system"), 3990, 3150, 2535, 825, ui::font(36, true, true),

@@ -3,7 +3,7 @@
 // player and clipboard) under a real X display, against the local portal.
 #include "platform/QtPlatform.h"
 #include "portal/Portal.h"
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "e2e/E2E.h"
 
 #include "platform/WebEnginePane.h"
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 
 #include "emoticons/EmoTrayPanel.h"
 #include "platform/WebEnginePane.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "browse/OtherPagesPanel.h"
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumPanel.h"
-#include "forums/ToggleButton.h"
+#include "ui/ToggleButton.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "platform/WebEnginePane.h"

@@ -1,12 +1,12 @@
 // The real player (no sound card needed) plays a folder in sequence and the
 // two stations through their playlists on the local portal.
 #include "e2e/E2E.h"
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include "media/FileLists.h"
 #include "media/MultimediaPanel.h"
 #include "platform/QtMediaPlayer.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "platform/MediaPlayer.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 // A main window on the fake platform, loaded, with its timers stopped so the
 // test drives every tick itself.
 #include "fakes/FakePlatform.h"
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 #include "shell/frmNRV_SLV3.h"
 
 #include <QFile>

@@ -186,7 +186,7 @@ TEST(PersonalFileAppend, AWriteThatFailsHalfWayTakesBackWhatItWrote) {
   rlimit small = old;
   small.rlim_cur = static_cast<rlim_t>(before.size() + 6);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool ok = emoticons::appendPersonalRecord(path, "\"gatto\"\r\n\"http://x/gatto.gif\"\r\n");
+  const bool ok = slv::emoticons::appendPersonalRecord(path, "\"gatto\"\r\n\"http://x/gatto.gif\"\r\n");
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(ok);

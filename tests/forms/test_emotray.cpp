@@ -2,7 +2,7 @@
 // and the personal set read from its file.
 #include "emoticons/EmoTrayPanel.h"
 #include "fakes/MainFixture.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QListWidget>

@@ -26,10 +26,10 @@ TEST(FavouritesInterrupted, AFullDiskAtEveryByteLeavesOldOrNew) {
   const QString path = dir.filePath("Favourite.svl");
   for (int limit = 0; limit <= kNewBytes.size(); ++limit) {
     ASSERT_TRUE(put(path, kOld));
-    forums::WriteOutcome out;
+    slv::forums::WriteOutcome out;
     {
       FileSizeLimit full(static_cast<rlim_t>(limit));
-      out = forums::rewriteEntries(path, kNew);
+      out = slv::forums::rewriteEntries(path, kNew);
     }
     const QByteArray now = bytesOf(path);
     EXPECT_EQ(now, out.ok() ? kNewBytes : kOld) << "limit " << limit;
@@ -48,7 +48,7 @@ TEST(FavouritesInterrupted, TheProcessDyingAtEveryByteLeavesOldOrNew) {
       // Growing a file past the limit kills the process (SIGXFSZ), mid-write.
       rlimit l{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
       setrlimit(RLIMIT_FSIZE, &l);
-      forums::rewriteEntries(path, kNew);
+      slv::forums::rewriteEntries(path, kNew);
       _exit(0);
     }
     int status = 0;

@@ -4,7 +4,7 @@
 #include "forms/test_forums_disk.h"
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumPanel.h"
-#include "forums/ToggleButton.h"
+#include "ui/ToggleButton.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 #include "fakes/FakePlatform.h"
 #include "imagesearch/frmSearchImages.h"
 #include "imagesearch/frmShowImage.h"
-#include "shell/NRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QLabel>
 #include <QLineEdit>

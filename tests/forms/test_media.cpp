@@ -3,7 +3,7 @@
 #include "fakes/MainFixture.h"
 #include "media/FileLists.h"
 #include "media/MultimediaPanel.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

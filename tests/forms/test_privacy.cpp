@@ -2,7 +2,7 @@
 #include "forms/test_privacy_fixture.h"
 #include "media/MultimediaPanel.h"
 #include "privacy/BossAlarm.h"
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-using slv::lock::LockState;
+using slv::privacy::LockState;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The main window on the fake platform, with helpers that answer the two
 // password dialogs the way a user would.
 #include "fakes/MainFixture.h"
-#include "privacy/PasswordRules.h"
+#include "privacy/password_rules.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
 
@@ -77,8 +77,8 @@ protected:
     drain();
   }
 
-  slv::lock::LockState state() const {
-    return slv::lock::lockState(!app.ProtectPassword.isEmpty(), app.AlarmActive, app.ForceClose);
+  slv::privacy::LockState state() const {
+    return slv::privacy::lockState(!app.ProtectPassword.isEmpty(), app.AlarmActive, app.ForceClose);
   }
 
   QStringList texts() const {

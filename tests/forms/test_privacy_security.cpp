@@ -139,7 +139,7 @@ TEST_F(PrivacySecurity, ReplacingOrDroppingThePasswordOverwritesItsBuffer) {
     return 0;
   };
   bringBack();
-  EXPECT_EQ(state(), slv::lock::LockState::Protected);
+  EXPECT_EQ(state(), slv::privacy::LockState::Protected);
   EXPECT_TRUE(blank(typed));
   EXPECT_EQ(app.ProtectPassword, "Secondo99"); // the box's buffer was not the password's
 
@@ -151,10 +151,10 @@ TEST_F(PrivacySecurity, ReplacingOrDroppingThePasswordOverwritesItsBuffer) {
 
 TEST_F(PrivacySecurity, WipeLeavesLiteralsAndEmptyStringsAlone) {
   QString literal = QStringLiteral("letterale");
-  privacy::wipe(literal); // read-only memory: must not be written
+  slv::privacy::wipe(literal); // read-only memory: must not be written
   EXPECT_TRUE(literal.isEmpty());
   EXPECT_EQ(QStringLiteral("letterale"), "letterale");
   QString empty;
-  privacy::wipe(empty);
+  slv::privacy::wipe(empty);
   EXPECT_TRUE(empty.isEmpty());
 }

@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 namespace {
 

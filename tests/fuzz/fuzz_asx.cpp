@@ -1,7 +1,6 @@
 // Fuzz target for the station playlist reader: any text is read without a
 // crash, and a stream it finds is a non-empty single line.
-// sources: src/media/asx.cpp
-#include "media/asx.h"
+#include "core/asx.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "portal/Portal.h"
 
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include <QDir>
 #include <QFile>

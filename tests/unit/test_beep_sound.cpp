@@ -1,5 +1,5 @@
 // The program's own beep tone as a WAV file.
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The emoticon catalogue, the picture address and tag rule, and the personal file reader.
-#include "emoticons/EmoCatalogue.h"
-#include "emoticons/PersonalFileRead.h"
+#include "emoticons/emo_catalogue.h"
+#include "emoticons/personal_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using namespace emoticons;
+using namespace slv::emoticons;
 using V = std::vector<std::string>;
 
 TEST(EmoCatalogue, EachBuiltInSetHasItsSizeFirstAndLastNames) {

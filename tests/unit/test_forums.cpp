@@ -1,5 +1,5 @@
 // Forum page addresses.
-#include "forums/forumaddress.h"
+#include "forums/forum_address.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Inputs the fuzzer has found or that seed it: each reads without a crash as a
 // data file and as a station playlist.
 #include "core/datafile.h"
-#include "media/asx.h"
+#include "core/asx.h"
 
 #include <filesystem>
 #include <fstream>

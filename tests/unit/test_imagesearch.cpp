@@ -1,5 +1,5 @@
 // The image-search services behind the shortcut buttons.
-#include "imagesearch/searchservices.h"
+#include "imagesearch/search_services.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The about window's slide in and out.
-#include "info/aboutslide.h"
+#include "info/about_slide.h"
 
 #include <gtest/gtest.h>
 
-using namespace slv::about;
+using namespace slv::info;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The composer's markup, character for character, and the web-address test.
-#include "composer/Markup.h"
+#include "composer/markup.h"
 
 #include <gtest/gtest.h>
 
-namespace m = slv::markup;
+namespace m = slv::composer;
 
 TEST(FormattedMarkup, GivenExamples) {
   EXPECT_EQ(m::formatted(18, "red", true, false, true, "Ciao"),

@@ -1,6 +1,6 @@
 // The list builder's reorder rule and the personal emoticon record.
-#include "composer/ListOrder.h"
-#include "composer/PersonalRecord.h"
+#include "composer/list_order.h"
+#include "emoticons/personal_record.h"
 #include "core/datafile.h"
 
 #include <gtest/gtest.h>
@@ -9,25 +9,25 @@ using Order = std::vector<int>;
 
 TEST(ListOrder, UpAndDownOfTheMiddleItem) {
   // Item 2 of 3 (index 1): up holds back the item above it, down holds back itself.
-  EXPECT_EQ(slv::orderAfterSwap(3, 0), (Order{1, 0, 2}));
-  EXPECT_EQ(slv::orderAfterSwap(3, 1), (Order{0, 2, 1}));
-  EXPECT_EQ(slv::orderAfterSwap(2, 0), (Order{1, 0}));
-  EXPECT_EQ(slv::orderAfterSwap(5, 3), (Order{0, 1, 2, 4, 3}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(3, 0), (Order{1, 0, 2}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(3, 1), (Order{0, 2, 1}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(2, 0), (Order{1, 0}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(5, 3), (Order{0, 1, 2, 4, 3}));
 }
 
 TEST(ListOrder, NothingFollowsOrNothingThereLosesNoItem) {
-  EXPECT_EQ(slv::orderAfterSwap(3, 2), (Order{0, 1, 2}));  // down on the last item
-  EXPECT_EQ(slv::orderAfterSwap(3, -1), (Order{0, 1, 2})); // up on the first item
-  EXPECT_EQ(slv::orderAfterSwap(1, 0), (Order{0}));
-  EXPECT_EQ(slv::orderAfterSwap(0, 0), Order{});
-  EXPECT_EQ(slv::orderAfterSwap(3, 7), (Order{0, 1, 2}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(3, 2), (Order{0, 1, 2}));  // down on the last item
+  EXPECT_EQ(slv::composer::orderAfterSwap(3, -1), (Order{0, 1, 2})); // up on the first item
+  EXPECT_EQ(slv::composer::orderAfterSwap(1, 0), (Order{0}));
+  EXPECT_EQ(slv::composer::orderAfterSwap(0, 0), Order{});
+  EXPECT_EQ(slv::composer::orderAfterSwap(3, 7), (Order{0, 1, 2}));
 }
 
 TEST(PersonalRecordWriter, TwoQuotedLinesInWindows1252) {
-  const auto r = slv::personalRecord("Gatto, nero", "http://img.it/gatto.gif");
+  const auto r = slv::emoticons::personalRecord("Gatto, nero", "http://img.it/gatto.gif");
   EXPECT_EQ(r.problem, slv::FieldProblem::None);
   EXPECT_EQ(r.bytes, "\"Gatto, nero\"\r\n\"http://img.it/gatto.gif\"\r\n");
-  const auto e = slv::personalRecord("Caffè €", "http://a.it/x");
+  const auto e = slv::emoticons::personalRecord("Caffè €", "http://a.it/x");
   EXPECT_EQ(e.bytes, "\"Caff\xE8 \x80\"\r\n\"http://a.it/x\"\r\n");
   // Two records read back as name, address, name, address.
   EXPECT_EQ(slv::readFields(r.bytes + e.bytes),
@@ -50,7 +50,7 @@ TEST(PersonalRecordWriter, RefusesWholeRecordsTheFileCannotHold) {
       {"gatto", "http://a.it/x\r\n", slv::FieldProblem::LineBreak, false},
   };
   for (const auto& c : cases) {
-    const auto r = slv::personalRecord(c.name, c.address);
+    const auto r = slv::emoticons::personalRecord(c.name, c.address);
     EXPECT_EQ(r.problem, c.problem) << c.name << " " << c.address;
     EXPECT_EQ(r.inName, c.inName) << c.name << " " << c.address;
     EXPECT_TRUE(r.bytes.empty()) << c.name << " " << c.address;
@@ -58,8 +58,8 @@ TEST(PersonalRecordWriter, RefusesWholeRecordsTheFileCannotHold) {
 }
 
 TEST(PersonalRecordWriter, StartsOnALineOfItsOwn) {
-  EXPECT_EQ(slv::separatorBefore(""), "");
-  EXPECT_EQ(slv::separatorBefore("\n"), "");
-  EXPECT_EQ(slv::separatorBefore("\r"), "");
-  EXPECT_EQ(slv::separatorBefore("\""), "\r\n");
+  EXPECT_EQ(slv::emoticons::separatorBefore(""), "");
+  EXPECT_EQ(slv::emoticons::separatorBefore("\n"), "");
+  EXPECT_EQ(slv::emoticons::separatorBefore("\r"), "");
+  EXPECT_EQ(slv::emoticons::separatorBefore("\""), "\r\n");
 }

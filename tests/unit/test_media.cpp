@@ -1,6 +1,6 @@
 // The music module's rules: file address, advance to the next file, listening
 // text, stations, and the station playlists.
-#include "media/asx.h"
+#include "core/asx.h"
 #include "media/music.h"
 
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-using namespace slv::music;
+using namespace slv::media;
 
 TEST(MusicAddress, SlashIsAlwaysAdded) {
   EXPECT_EQ(fileAddress("C:\\", "a.mp3"), "C:\\/a.mp3");

@@ -1,5 +1,5 @@
 // Where a page may lead a browser pane, and what the program's own addresses may do.
-#include "browse/navigation_policy.h"
+#include "core/navigation_policy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The rules of the password lock and of bringing the disguised window back.
-#include "privacy/PasswordRules.h"
+#include "privacy/password_rules.h"
 
 #include <gtest/gtest.h>
 
-using namespace slv::lock;
+using namespace slv::privacy;
 
 TEST(PasswordRules, OkNeedsFourCharactersInEveryBox) {
   EXPECT_FALSE(protectOkEnabled(0, 0));

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace slv::lock {
+namespace slv::privacy {
 
 inline constexpr std::size_t kMinLength = 4;  // shorter passwords cannot be confirmed or tried
 inline constexpr std::size_t kMaxLength = 14; // the boxes take no more
@@ -48,4 +48,4 @@ AfterUnlock afterUnlock(bool forceClose, bool alarmActive);
 enum class LockState { Unprotected, Protected, Disguised, Locked, Closing };
 LockState lockState(bool passwordSet, bool alarmActive, bool forceClose);
 
-} // namespace slv::lock
+} // namespace slv::privacy

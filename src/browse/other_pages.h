@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace slv::otherpages {
+namespace slv::browse {
 
 // The personal home page behind "SKY FOR ALL", on its own free web-hosting
 // host; SLV_HOMEPAGE_URL overrides the whole address.
@@ -13,4 +13,4 @@ std::string homePageAddress();
 // to 5); nothing for any other index.
 std::optional<std::string> pageAddress(int index);
 
-} // namespace slv::otherpages
+} // namespace slv::browse

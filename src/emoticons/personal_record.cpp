@@ -1,6 +1,6 @@
-#include "composer/PersonalRecord.h"
+#include "emoticons/personal_record.h"
 
-namespace slv {
+namespace slv::emoticons {
 
 PersonalRecord personalRecord(std::string_view name, std::string_view address) {
   PersonalRecord r;
@@ -20,4 +20,4 @@ std::string separatorBefore(std::string_view fileTail) {
   return last == '\n' || last == '\r' ? std::string() : std::string("\r\n");
 }
 
-} // namespace slv
+} // namespace slv::emoticons

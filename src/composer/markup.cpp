@@ -1,6 +1,6 @@
-#include "composer/Markup.h"
+#include "composer/markup.h"
 
-namespace slv::markup {
+namespace slv::composer {
 
 std::string formatted(int size, std::string_view color, bool bold, bool italic, bool underline,
                       std::string_view text) {
@@ -99,4 +99,4 @@ bool isWebAddress(std::string_view text) {
   return true;
 }
 
-} // namespace slv::markup
+} // namespace slv::composer

@@ -1,4 +1,4 @@
-#include "imagesearch/searchservices.h"
+#include "imagesearch/search_services.h"
 
 #include "core/config.h"
 

@@ -1,4 +1,4 @@
-#include "forums/forumaddress.h"
+#include "forums/forum_address.h"
 
 #include "core/config.h"
 

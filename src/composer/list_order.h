@@ -2,7 +2,7 @@
 // The list builder's reorder rule: one item trades places with the next one.
 #include <vector>
 
-namespace slv {
+namespace slv::composer {
 
 // Positions of a list of `count` items in their new order after the item at
 // `heldBack` has been moved below the item that follows it. "Move up" of item
@@ -11,4 +11,4 @@ namespace slv {
 // ever lost.
 std::vector<int> orderAfterSwap(int count, int heldBack);
 
-} // namespace slv
+} // namespace slv::composer

@@ -1,8 +1,8 @@
-#include "browse/otherpages.h"
+#include "browse/other_pages.h"
 
 #include "core/config.h"
 
-namespace slv::otherpages {
+namespace slv::browse {
 
 std::string homePageAddress() {
   return configValue("SLV_HOMEPAGE_URL", "http://skyforall.freeweb.example/");
@@ -34,4 +34,4 @@ std::optional<std::string> pageAddress(int index) {
   return config::httpAddress(config::portalHost(), path);
 }
 
-} // namespace slv::otherpages
+} // namespace slv::browse

@@ -1,10 +1,10 @@
-#include "emoticons/EmoCatalogue.h"
+#include "emoticons/emo_catalogue.h"
 
 #include "core/config.h"
 
 #include <array>
 
-namespace emoticons {
+namespace slv::emoticons {
 namespace {
 
 // EMO TRAY: the n-th name is image number n of its folder.
@@ -110,4 +110,4 @@ std::string emoBaseAddress() {
                                   "/emoticons/");
 }
 
-} // namespace emoticons
+} // namespace slv::emoticons

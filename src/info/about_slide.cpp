@@ -1,6 +1,6 @@
-#include "info/aboutslide.h"
+#include "info/about_slide.h"
 
-namespace slv::about {
+namespace slv::info {
 
 SlideStep slideIn(int left, int windowWidth, int screenWidth) {
   const int next = left + kSlideStep;
@@ -13,4 +13,4 @@ SlideStep slideOut(int left, int screenWidth) {
   return {next, next >= screenWidth};
 }
 
-} // namespace slv::about
+} // namespace slv::info

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace emoticons {
+namespace slv::emoticons {
 
 inline constexpr std::string_view kPersonalFileName = "Personali.et2";
 
@@ -24,4 +24,4 @@ PersonalSet parsePersonalSet(std::string_view bytes);
 // not ok; reading never creates the file.
 PersonalSet readPersonalSet(const std::string& path);
 
-} // namespace emoticons
+} // namespace slv::emoticons

@@ -1,4 +1,4 @@
-#include "media/asx.h"
+#include "core/asx.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "browse/navigation_policy.h"
+#include "core/navigation_policy.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "forums/ToggleButton.h"
+#include "ui/ToggleButton.h"
 
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,6 +1,6 @@
-#include "privacy/PasswordRules.h"
+#include "privacy/password_rules.h"
 
-namespace slv::lock {
+namespace slv::privacy {
 
 bool protectOkEnabled(std::size_t passwordLength, std::size_t confirmLength) {
   return passwordLength >= kMinLength && confirmLength >= kMinLength;
@@ -47,4 +47,4 @@ LockState lockState(bool passwordSet, bool alarmActive, bool forceClose) {
   return passwordSet ? LockState::Protected : LockState::Unprotected;
 }
 
-} // namespace slv::lock
+} // namespace slv::privacy

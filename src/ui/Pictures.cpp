@@ -1,12 +1,12 @@
-#include "shell/Pictures.h"
+#include "ui/Pictures.h"
 
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace pictures {
+namespace ui {
 
 QPixmap appIcon() {
   QPixmap pm(32, 32);
@@ -42,4 +42,4 @@ QPixmap splashLogo() {
   return pm;
 }
 
-} // namespace pictures
+} // namespace ui

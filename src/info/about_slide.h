@@ -1,7 +1,7 @@
 #pragma once
 // The about window's slide across the screen, in twips.
 
-namespace slv::about {
+namespace slv::info {
 
 constexpr int kSlideStep = 200;
 
@@ -23,4 +23,4 @@ SlideStep slideIn(int left, int windowWidth, int screenWidth);
 // edge is at or beyond the right edge of the screen.
 SlideStep slideOut(int left, int screenWidth);
 
-} // namespace slv::about
+} // namespace slv::info

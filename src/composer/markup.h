@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace slv::markup {
+namespace slv::composer {
 
 // The "Dimensioni" buttons, top to bottom: caption and point size.
 struct SizeChoice {
@@ -65,4 +65,4 @@ std::string image(std::string_view address);
 // beginning with "http://" in any letter case. Nothing is trimmed.
 bool isWebAddress(std::string_view text);
 
-} // namespace slv::markup
+} // namespace slv::composer

@@ -1,4 +1,4 @@
-#include "shell/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>

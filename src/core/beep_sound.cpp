@@ -1,4 +1,4 @@
-#include "platform/beep_sound.h"
+#include "core/beep_sound.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "composer/ListOrder.h"
+#include "composer/list_order.h"
 
-namespace slv {
+namespace slv::composer {
 
 std::vector<int> orderAfterSwap(int count, int heldBack) {
   std::vector<int> order;
@@ -16,4 +16,4 @@ std::vector<int> orderAfterSwap(int count, int heldBack) {
   return order;
 }
 
-} // namespace slv
+} // namespace slv::composer

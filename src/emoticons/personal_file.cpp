@@ -1,10 +1,10 @@
-#include "emoticons/PersonalFileRead.h"
+#include "emoticons/personal_file.h"
 
 #include "core/datafile.h"
 
 #include <fstream>
 
-namespace emoticons {
+namespace slv::emoticons {
 
 PersonalSet parsePersonalSet(std::string_view bytes) {
   PersonalSet set;
@@ -34,4 +34,4 @@ PersonalSet readPersonalSet(const std::string& path) {
   return set;
 }
 
-} // namespace emoticons
+} // namespace slv::emoticons

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace emoticons {
+namespace slv::emoticons {
 
 inline constexpr int kSetCount = 5;
 inline constexpr int kPersonalSet = 4;
@@ -29,4 +29,4 @@ std::string imageTag(std::string_view address);
 // (SLV_EMO_HOST), as every host the program talks to.
 std::string emoBaseAddress();
 
-} // namespace emoticons
+} // namespace slv::emoticons

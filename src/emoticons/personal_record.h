@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace slv {
+namespace slv::emoticons {
 
 struct PersonalRecord {
   FieldProblem problem = FieldProblem::None;
@@ -24,4 +24,4 @@ PersonalRecord personalRecord(std::string_view name, std::string_view address);
 // nothing for an empty file or one that already ends its last line.
 std::string separatorBefore(std::string_view fileTail);
 
-} // namespace slv
+} // namespace slv::emoticons
