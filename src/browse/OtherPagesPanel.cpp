@@ -3,12 +3,12 @@
 #include "browse/other_pages.h"
 #include "platform/BrowserPane.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/PanelHost.h"
 
 #include <QPushButton>
 
-OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent)
-    : QFrame(parent), owner_(owner) {
+OtherPagesPanel::OtherPagesPanel(PanelHost& host, QWidget* parent)
+    : QFrame(parent), host_(host) {
   ui::setColors(this, 0x00FF8080);
   ui::shadowTitle(this, QStringLiteral("ALTRE PAGINE"), 225, 150, 0x000000FF, 240, 180, 0x00C00000,
                   3300, 420, ui::font(15.75, true));
@@ -35,5 +35,5 @@ OtherPagesPanel::OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent)
 void OtherPagesPanel::cmdAltrePagine_Click(int Index) {
   // The page loads in the forum pane whichever pane is in front.
   if (const auto address = slv::browse::pageAddress(Index))
-    owner_.WBMain->navigate(QString::fromStdString(*address));
+    host_.forumPane().navigate(QString::fromStdString(*address));
 }

@@ -2,7 +2,7 @@
 #include <QFrame>
 #include <array>
 
-class frmNRV_SLV3;
+class PanelHost;
 class QLabel;
 class QPushButton;
 
@@ -10,12 +10,12 @@ class QPushButton;
 class OtherPagesPanel : public QFrame {
   Q_OBJECT
 public:
-  OtherPagesPanel(frmNRV_SLV3& owner, QWidget* parent);
+  OtherPagesPanel(PanelHost& host, QWidget* parent);
 
   void cmdAltrePagine_Click(int Index);
 
   std::array<QPushButton*, 6> cmdAltrePagine{};
 
 private:
-  frmNRV_SLV3& owner_;
+  PanelHost& host_;
 };

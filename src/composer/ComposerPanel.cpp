@@ -7,9 +7,12 @@
 #include "composer/frmDone.h"
 #include "core/datafile.h"
 #include "emoticons/PersonalFileAppend.h"
+#include "emoticons/personal_file.h"
 #include "platform/Platform.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
+#include "ui/PanelHost.h"
+#include "composer/ComposerVars.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -96,7 +99,8 @@ void line(QWidget* parent, int left, int top, int width, int height) {
 
 } // namespace
 
-ComposerPanel::ComposerPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
+ComposerPanel::ComposerPanel(PanelHost& host, ComposerVars& vars, QWidget* parent)
+    : QFrame(parent), host_(host), vars_(vars) {
   ui::setColors(this, kPanelBack);
   std::tie(Label26, Label25) =
       ui::shadowTitle(this, QStringLiteral("COMPOSER"), 360, 75, 0x000000FF, 390, 120, kLabelColor,
@@ -143,12 +147,6 @@ ComposerPanel::ComposerPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(paren
   unselectAll(addGroup_);
 }
 
-void ComposerPanel::connectEditMenu() {
-  connect(owner_.mnuDelete, &QAction::triggered, this, &ComposerPanel::mnuDelete_Click);
-  connect(owner_.mnuUp, &QAction::triggered, this, &ComposerPanel::mnuUp_Click);
-  connect(owner_.mnuDown, &QAction::triggered, this, &ComposerPanel::mnuDown_Click);
-}
-
 QString ComposerPanel::boxText(const QPlainTextEdit* box) {
   QString s = box->toPlainText();
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -166,7 +164,7 @@ void ComposerPanel::optAdd_Click(int Index) {
 }
 
 bool ComposerPanel::DeliverMarkup(const QString& markup, const std::function<void()>& resetMode) {
-  Platform& platform = owner_.platform();
+  Platform& platform = host_.platform();
   platform.clearClipboard();
   if (!platform.setClipboardText(markup)) {
     // Nothing reached the clipboard: the fields stay, so the user can try again.
@@ -180,7 +178,7 @@ bool ComposerPanel::DeliverMarkup(const QString& markup, const std::function<voi
   platform.beep();
   // While the confirmation is still up it keeps its place and its timer.
   if (doneWindow.isNull() || !doneWindow->Timer1->isActive())
-    doneWindow = new frmDone(&owner_);
+    doneWindow = new frmDone(host_.hostWindow());
   doneWindow->show();
   if (!tmrDone->isActive())
     tmrDone->start();
@@ -189,7 +187,7 @@ bool ComposerPanel::DeliverMarkup(const QString& markup, const std::function<voi
 
 void ComposerPanel::tmrDone_Timer() {
   tmrDone->stop();
-  owner_.platform().beep();
+  host_.platform().beep();
 }
 
 // ---------------------------------------------------------------- formatted text
@@ -281,17 +279,17 @@ void ComposerPanel::optSize_Click(int Index) {
   QFont f = txtMonitor->font();
   f.setPointSize(points);
   txtMonitor->setFont(f);
-  owner_.TextSize = points;
+  vars_.TextSize = points;
   optSize[Index]->setChecked(true);
 }
 
 void ComposerPanel::optColor_Click(int Index) {
   const auto& c = slv::composer::kColors[static_cast<std::size_t>(Index)];
-  owner_.TextColor = QString::fromUtf8(c.keyword);
+  vars_.TextColor = QString::fromUtf8(c.keyword);
   QPalette p = txtMonitor->palette();
   const QString noColor = QString::fromUtf8(slv::composer::kNoColor.data(),
                                             static_cast<qsizetype>(slv::composer::kNoColor.size()));
-  p.setColor(QPalette::Text, owner_.TextColor != noColor ? ui::color(c.bgr) : QColor(0, 0, 0));
+  p.setColor(QPalette::Text, vars_.TextColor != noColor ? ui::color(c.bgr) : QColor(0, 0, 0));
   txtMonitor->setPalette(p);
   optColor[static_cast<std::size_t>(Index)]->setChecked(true);
 }
@@ -300,21 +298,21 @@ void ComposerPanel::chkBold_Click() {
   QFont f = txtMonitor->font();
   f.setBold(chkBold->isChecked());
   txtMonitor->setFont(f);
-  owner_.TextBold = chkBold->isChecked();
+  vars_.TextBold = chkBold->isChecked();
 }
 
 void ComposerPanel::chkItalics_Click() {
   QFont f = txtMonitor->font();
   f.setItalic(chkItalics->isChecked());
   txtMonitor->setFont(f);
-  owner_.TextItalic = chkItalics->isChecked();
+  vars_.TextItalic = chkItalics->isChecked();
 }
 
 void ComposerPanel::chkUnderlined_Click() {
   QFont f = txtMonitor->font();
   f.setUnderline(chkUnderlined->isChecked());
   txtMonitor->setFont(f);
-  owner_.TextUnderline = chkUnderlined->isChecked();
+  vars_.TextUnderline = chkUnderlined->isChecked();
 }
 
 void ComposerPanel::txtTesto_Change() {
@@ -323,8 +321,8 @@ void ComposerPanel::txtTesto_Change() {
 
 void ComposerPanel::cmdFormattato_Click() {
   const std::string markup =
-      slv::composer::formatted(owner_.TextSize, toStd(owner_.TextColor), owner_.TextBold,
-                             owner_.TextItalic, owner_.TextUnderline, toStd(boxText(txtTesto)));
+      slv::composer::formatted(vars_.TextSize, toStd(vars_.TextColor), vars_.TextBold,
+                             vars_.TextItalic, vars_.TextUnderline, toStd(boxText(txtTesto)));
   DeliverMarkup(fromStd(markup), [this] {
     chkBold->setChecked(false);
     chkBold_Click();
@@ -383,7 +381,7 @@ void ComposerPanel::buildList(QFrame* f) {
 }
 
 void ComposerPanel::optList_Click(int Index) {
-  owner_.ListType = Index + 1;
+  vars_.ListType = Index + 1;
   optList[Index]->setChecked(true);
 }
 
@@ -400,14 +398,8 @@ void ComposerPanel::lstElenco_Click() {
   const int row = lstElenco->currentRow();
   if (row < 0)
     return;
-  owner_.ListItemIndex = row;
-  owner_.mnuUp->setEnabled(true);
-  owner_.mnuDown->setEnabled(true);
-  if (row == 0)
-    owner_.mnuUp->setEnabled(false);
-  if (row == lstElenco->count() - 1)
-    owner_.mnuDown->setEnabled(false);
-  owner_.mnuEdit->popup(QCursor::pos());
+  vars_.ListItemIndex = row;
+  emit listMenuRequested(row != 0, row != lstElenco->count() - 1);
 }
 
 bool ComposerPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -435,11 +427,11 @@ void ComposerPanel::mnuDelete_Click() {
 }
 
 void ComposerPanel::mnuUp_Click() {
-  moveItem(owner_.ListItemIndex - 1);
+  moveItem(vars_.ListItemIndex - 1);
 }
 
 void ComposerPanel::mnuDown_Click() {
-  moveItem(owner_.ListItemIndex);
+  moveItem(vars_.ListItemIndex);
 }
 
 void ComposerPanel::moveItem(int heldBack) {
@@ -456,7 +448,7 @@ void ComposerPanel::moveItem(int heldBack) {
 
 void ComposerPanel::cmdClearElenco_Click() {
   if (lstElenco->count() > 0 &&
-      owner_.platform().msgBox(QStringLiteral("Sicuri di voler cancellare l'elenco ?"),
+      host_.platform().msgBox(QStringLiteral("Sicuri di voler cancellare l'elenco ?"),
                                vbYesNo + vbInformation, kComposer) != vbYes)
     return;
   lstElenco->clear();
@@ -467,9 +459,9 @@ void ComposerPanel::cmdElenco_Click() {
   std::vector<std::string> items;
   for (int i = 0; i < lstElenco->count(); ++i)
     items.push_back(toStd(lstElenco->item(i)->text()));
-  const auto markup = slv::composer::list(owner_.ListType, items);
+  const auto markup = slv::composer::list(vars_.ListType, items);
   if (!markup) {
-    owner_.platform().msgBox(
+    host_.platform().msgBox(
         QStringLiteral("Seleziona il TIPO di Elenco voluto prima di acquisirlo"),
         vbOKOnly + vbExclamation, kComposer);
     return;
@@ -604,12 +596,12 @@ void ComposerPanel::cmdImmagine_Click() {
 }
 
 void ComposerPanel::cmdVerifyURL_Click() {
-  owner_.app().ImageURL = boxText(txtImmagine);
-  slv::composer::showImagePreview(owner_);
+  host_.app().ImageURL = boxText(txtImmagine);
+  slv::composer::showImagePreview(host_);
 }
 
 void ComposerPanel::cmdSearchImages_Click() {
-  slv::composer::showImageSearch(owner_);
+  slv::composer::showImageSearch(host_);
 }
 
 void ComposerPanel::txtNome_Change() {
@@ -617,7 +609,7 @@ void ComposerPanel::txtNome_Change() {
 }
 
 void ComposerPanel::cmdOkEP_Click() {
-  Platform& platform = owner_.platform();
+  Platform& platform = host_.platform();
   const slv::emoticons::PersonalRecord record =
       slv::emoticons::personalRecord(toStd(txtNome->text()), toStd(boxText(txtImmagine)));
   if (record.problem != slv::FieldProblem::None) {
@@ -640,8 +632,7 @@ void ComposerPanel::cmdOkEP_Click() {
                     QStringLiteral("Personali dell'EmoTray"));
     return;
   }
-  const QString path = QString::fromStdString(
-      slv::dataFilePath(toStd(platform.applicationFolder()), "Personali.et2"));
+  const QString path = platform.dataFilePath(slv::emoticons::kPersonalFileName);
   if (!slv::emoticons::appendPersonalRecord(path, record.bytes)) {
     platform.msgBox(QStringLiteral("Impossibile scrivere nel file PERSONALI.ET2 nella cartella "
                                    "dell'Applicazione. L'emoticon non è stata aggiunta."),

@@ -7,7 +7,8 @@
 #include <functional>
 
 class frmDone;
-class frmNRV_SLV3;
+class PanelHost;
+struct ComposerVars;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -21,10 +22,7 @@ class QTimer;
 class ComposerPanel : public QFrame {
   Q_OBJECT
 public:
-  ComposerPanel(frmNRV_SLV3& owner, QWidget* parent);
-  // The list pop-up menu belongs to the main window and exists only once its
-  // menus are built.
-  void connectEditMenu();
+  ComposerPanel(PanelHost& host, ComposerVars& vars, QWidget* parent);
 
   // --- the panel
   void optAdd_Click(int Index);
@@ -119,6 +117,11 @@ public:
   QPushButton* cmdOkEP;
   QPushButton* cmdImmagine;
 
+signals:
+  // An item of the list builder was chosen: the window pops up its list menu,
+  // with the moves that make sense for the item.
+  void listMenuRequested(bool canMoveUp, bool canMoveDown);
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -131,6 +134,7 @@ private:
   void moveItem(int heldBack);
   void updateLinkButton();
 
-  frmNRV_SLV3& owner_;
+  PanelHost& host_;
+  ComposerVars& vars_;
   QButtonGroup *addGroup_, *colorGroup_, *sizeGroup_, *listGroup_;
 };

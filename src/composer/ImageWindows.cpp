@@ -3,18 +3,18 @@
 #include "imagesearch/frmSearchImages.h"
 #include "imagesearch/frmShowImage.h"
 #include "platform/Platform.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/PanelHost.h"
 
 namespace slv::composer {
 
-void showImagePreview(frmNRV_SLV3& owner) {
-  frmShowImage window(owner.platform(), owner.app(), &owner);
-  owner.platform().showModal(window);
+void showImagePreview(PanelHost& host) {
+  frmShowImage window(host.platform(), host.app(), host.hostWindow());
+  host.platform().showModal(window);
 }
 
-void showImageSearch(frmNRV_SLV3& owner) {
-  frmSearchImages window(owner.platform(), owner.app(), &owner);
-  owner.platform().showModal(window);
+void showImageSearch(PanelHost& host) {
+  frmSearchImages window(host.platform(), host.app(), host.hostWindow());
+  host.platform().showModal(window);
 }
 
 } // namespace slv::composer

@@ -1,12 +1,12 @@
 #pragma once
 // The two browser windows the image mode opens, each shown modally.
-class frmNRV_SLV3;
+class PanelHost;
 
 namespace slv::composer {
 
 // The preview of the address in NRV_SLV3::ImageURL; returns once it is closed.
-void showImagePreview(frmNRV_SLV3& owner);
+void showImagePreview(PanelHost& host);
 // The image search window; nothing comes back from it.
-void showImageSearch(frmNRV_SLV3& owner);
+void showImageSearch(PanelHost& host);
 
 } // namespace slv::composer

@@ -5,7 +5,9 @@
 #include "emoticons/personal_file.h"
 #include "platform/Platform.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/PanelHost.h"
+#include "emoticons/EmoVars.h"
+#include "platform/Strings.h"
 
 #include <QButtonGroup>
 #include <QListWidget>
@@ -60,11 +62,12 @@ QPixmap donePicture() {
   return pm;
 }
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using slv::qs;
 
 } // namespace
 
-EmoTrayPanel::EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
+EmoTrayPanel::EmoTrayPanel(PanelHost& host, EmoVars& vars, QWidget* parent)
+    : QFrame(parent), host_(host), vars_(vars) {
   ui::setColors(this, kPanelColor);
   std::tie(Label22, Label21) = ui::shadowTitle(this, kTitle, 345, 30, 0x000000FF, 375, 75, 0x00C00000,
                                                3060, 405, ui::font(18, true));
@@ -102,7 +105,7 @@ EmoTrayPanel::EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent)
       lstEmo_Click();
   });
 
-  WBEP = owner_.platform().createBrowserPane(this);
+  WBEP = host_.platform().createBrowserPane(this);
   ui::place(WBEP->widget(), 75, 2220, 3525, 2475);
 
   lstURL = new QListWidget(this);
@@ -110,6 +113,7 @@ EmoTrayPanel::EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent)
   lstURL->hide();
 
   pboOk = new PictureBox(this, okPicture(), 1545, 4995);
+  pboOk->setAutoSize(false);
   pboOk->setEnabled(false);
   pboOk->setToolTip(QStringLiteral("OK"));
   connect(pboOk, &PictureBox::clicked, this, &EmoTrayPanel::pboOk_Click);
@@ -133,7 +137,7 @@ EmoTrayPanel::~EmoTrayPanel() = default;
 
 void EmoTrayPanel::optSet_Click(int Index) {
   pboOk->setEnabled(false);
-  owner_.EmoSet = Index;
+  vars_.EmoSet = Index;
   if (Index >= 0 && Index < slv::emoticons::kSetCount)
     optSet[static_cast<std::size_t>(Index)]->setChecked(true);
   switch (Index) {
@@ -144,7 +148,7 @@ void EmoTrayPanel::optSet_Click(int Index) {
   case 4: LoadSetPersonali(); return;  // the folder of the last built-in set stays
   default: return;
   }
-  owner_.EmoFolder = qs(slv::emoticons::setFolder(Index));
+  vars_.EmoFolder = qs(slv::emoticons::setFolder(Index));
 }
 
 void EmoTrayPanel::lstEmo_Click() {
@@ -153,13 +157,13 @@ void EmoTrayPanel::lstEmo_Click() {
     return;
   const int index = lstEmo->row(selected.first());
   QString address;
-  if (owner_.EmoSet >= 0 && owner_.EmoSet < slv::emoticons::kPersonalSet) {
-    address = qs(slv::emoticons::imageAddress(slv::emoticons::emoBaseAddress(), owner_.EmoFolder.toStdString(),
+  if (vars_.EmoSet >= 0 && vars_.EmoSet < slv::emoticons::kPersonalSet) {
+    address = qs(slv::emoticons::imageAddress(slv::emoticons::emoBaseAddress(), vars_.EmoFolder.toStdString(),
                                          index));
-  } else if (owner_.EmoSet == slv::emoticons::kPersonalSet) {
+  } else if (vars_.EmoSet == slv::emoticons::kPersonalSet) {
     if (index >= lstURL->count()) {
       // A name whose address the damaged file lost: there is nothing to copy.
-      owner_.EmoTag.clear();
+      vars_.EmoTag.clear();
       pboOk->setEnabled(false);
       return;
     }
@@ -167,15 +171,15 @@ void EmoTrayPanel::lstEmo_Click() {
   } else {
     return;
   }
-  owner_.EmoTag = qs(slv::emoticons::imageTag(address.toStdString()));
+  vars_.EmoTag = qs(slv::emoticons::imageTag(address.toStdString()));
   WBEP->navigate(address);
   pboOk->setEnabled(true);
 }
 
 void EmoTrayPanel::pboOk_Click() {
-  Platform& platform = owner_.platform();
+  Platform& platform = host_.platform();
   platform.clearClipboard();
-  if (!platform.setClipboardText(owner_.EmoTag)) {
+  if (!platform.setClipboardText(vars_.EmoTag)) {
     // Signalling a copy that did not happen would mislead: say so instead.
     platform.msgBox(QStringLiteral("Impossibile copiare l'emoticon negli Appunti: forse un altro "
                                    "programma li sta usando. Riprova tra qualche istante."),
@@ -184,7 +188,9 @@ void EmoTrayPanel::pboOk_Click() {
   }
   platform.beep();
   imgDone->show();
-  tmrDoneEP->start();
+  // A second copy while the first is being confirmed keeps the first's timer.
+  if (!tmrDoneEP->isActive())
+    tmrDoneEP->start();
 }
 
 void EmoTrayPanel::pboOk_MouseDown() { pboOk->setBorderStyle(1); }
@@ -192,7 +198,7 @@ void EmoTrayPanel::pboOk_MouseUp() { pboOk->setBorderStyle(0); }
 
 void EmoTrayPanel::tmrDoneEP_Timer() {
   tmrDoneEP->stop();
-  owner_.platform().beep();
+  host_.platform().beep();
   imgDone->hide();
 }
 
@@ -212,15 +218,14 @@ void EmoTrayPanel::LoadSetYahoo() { loadBuiltIn(3); }
 void EmoTrayPanel::LoadSetPersonali() {
   lstURL->clear();
   lstEmo->clear();
-  const std::string path =
-      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), slv::emoticons::kPersonalFileName);
-  const slv::emoticons::PersonalSet set = slv::emoticons::readPersonalSet(path);
+  const slv::emoticons::PersonalSet set = slv::emoticons::readPersonalSet(
+      slv::toStd(host_.platform().dataFilePath(slv::emoticons::kPersonalFileName)));
   for (const std::string& name : set.names)
     lstEmo->addItem(QString::fromStdString(name));
   for (const std::string& address : set.addresses)
     lstURL->addItem(QString::fromStdString(address));
   if (!set.ok)
-    owner_.platform().msgBox(QStringLiteral("Il File PERSONALI.ET2 non si trova nella stessa cartella "
+    host_.platform().msgBox(QStringLiteral("Il File PERSONALI.ET2 non si trova nella stessa cartella "
                                             "dell'Applicazione o non è stato creato o è stato corrotto"),
                              vbCritical, QStringLiteral("IMPOSSIBILE ACCEDERE AL FILE PERSONALI"));
 }

@@ -8,7 +8,8 @@
 #include <array>
 #include <memory>
 
-class frmNRV_SLV3;
+struct EmoVars;
+class PanelHost;
 class PictureBox;
 class QButtonGroup;
 class QLabel;
@@ -19,7 +20,7 @@ class QTimer;
 class EmoTrayPanel : public QFrame {
   Q_OBJECT
 public:
-  EmoTrayPanel(frmNRV_SLV3& owner, QWidget* parent);
+  EmoTrayPanel(PanelHost& host, EmoVars& vars, QWidget* parent);
   ~EmoTrayPanel() override;
 
   // --- handlers
@@ -51,6 +52,7 @@ public:
 private:
   void loadBuiltIn(int set);
 
-  frmNRV_SLV3& owner_;
+  PanelHost& host_;
+  EmoVars& vars_;
   QButtonGroup* setGroup_ = nullptr;
 };

@@ -1,15 +1,13 @@
 #include "forums/FavouritesPanel.h"
 
 #include "core/config.h"
-#include "core/datafile.h"
 #include "forums/ForumListFile.h"
-#include "forums/ForumPanel.h"
 #include "ui/ToggleButton.h"
 #include "forums/forum_address.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/PanelHost.h"
 
 #include <QListWidget>
 #include <tuple>
@@ -18,13 +16,12 @@ namespace {
 
 const QString kArmed = QStringLiteral("IL FORUM VERRA' RIMOSSO DAI PREFERITI");
 const QString kOff = QStringLiteral("IL FORUM NON VERRA' RIMOSSO DAI PREFERITI");
-const QString kTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
 const QString kUnchanged = QStringLiteral("Il file dei preferiti non è stato modificato.");
 
 } // namespace
 
-FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent)
-    : QFrame(parent), owner_(owner) {
+FavouritesPanel::FavouritesPanel(PanelHost& host, QWidget* parent)
+    : QFrame(parent), host_(host) {
   ui::setColors(this, 0x00FF8080);
   std::tie(Label28, Label27) =
       ui::shadowTitle(this, QStringLiteral("PREFERITI"), 555, 135, 0x000000FF, 585, 165, 0x00C00000,
@@ -34,8 +31,8 @@ FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent)
   ui::place(lstPreferiti, 60, 780, 3615, 3660);
   ui::setColors(lstPreferiti, 0x00FF8080, 0x00800000);
   lstPreferiti->setFont(ui::font(9.75, true));
-  connect(lstPreferiti, &QListWidget::itemClicked, this, [this] { lstPreferiti_Click(); });
-  clickOnEnter(lstPreferiti, [this] { lstPreferiti_Click(); });
+  ui::onItemClick(lstPreferiti, [this] { lstPreferiti_Click(); });
+  ui::clickOnEnter(lstPreferiti, [this] { lstPreferiti_Click(); });
 
   Picture1 = ui::frame(this, 0x00FF8080);
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -54,8 +51,7 @@ FavouritesPanel::FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent)
 }
 
 QString FavouritesPanel::favouritesPath() const {
-  return QString::fromStdString(
-      slv::dataFilePath(owner_.platform().applicationFolder().toStdString(), "Favourite.svl"));
+  return host_.platform().dataFilePath("Favourite.svl");
 }
 
 void FavouritesPanel::chkAdd_Click() {
@@ -66,11 +62,11 @@ void FavouritesPanel::lstPreferiti_Click() {
   const int index = lstPreferiti->currentRow();
   if (index < 0)
     return; // nothing chosen
-  owner_.platform().beep();
+  host_.platform().beep();
   const QString entry = lstPreferiti->item(index)->text();
   switch (chkAdd->value()) {
   case 0:
-    owner_.WBMain->navigate(QString::fromStdString(
+    host_.forumPane().navigate(QString::fromStdString(
         slv::forums::forumPageAddress(slv::config::portalHost(), entry.toStdString())));
     break;
   case 1:
@@ -93,17 +89,17 @@ void FavouritesPanel::removeFavourite(int index) {
     remaining << lstPreferiti->item(i)->text();
   const slv::forums::WriteOutcome out = slv::forums::rewriteEntries(favouritesPath(), remaining);
   if (out.kind == slv::forums::WriteOutcome::Refused) {
-    owner_.platform().msgBox(
+    host_.platform().msgBox(
         QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: la voce "
                        "\"%2\" del file Favourite.svl %3.\n%4")
             .arg(entry, out.entry, out.reason, kUnchanged),
-        vbExclamation, kTitle);
+        vbExclamation, kProgramTitle);
   } else if (out.kind == slv::forums::WriteOutcome::Failed) {
-    owner_.platform().msgBox(
+    host_.platform().msgBox(
         QStringLiteral("Impossibile rimuovere il forum \"%1\" dai preferiti: il file "
                        "Favourite.svl non può essere scritto (%2).\n%3")
             .arg(entry, out.reason, kUnchanged),
-        vbExclamation, kTitle);
+        vbExclamation, kProgramTitle);
   }
   reloadFavourites();
 }
@@ -111,17 +107,17 @@ void FavouritesPanel::removeFavourite(int index) {
 void FavouritesPanel::addFavourite(const QString& entry) {
   const slv::forums::WriteOutcome out = slv::forums::appendEntry(favouritesPath(), entry);
   if (out.kind == slv::forums::WriteOutcome::Refused) {
-    owner_.platform().msgBox(
+    host_.platform().msgBox(
         QStringLiteral("Il forum \"%1\" non può essere aggiunto ai preferiti: il suo "
                        "nome %2.\n%3")
             .arg(entry, out.reason, kUnchanged),
-        vbExclamation, kTitle);
+        vbExclamation, kProgramTitle);
   } else if (out.kind == slv::forums::WriteOutcome::Failed) {
-    owner_.platform().msgBox(
+    host_.platform().msgBox(
         QStringLiteral("Impossibile aggiungere il forum \"%1\" ai preferiti: il file "
                        "Favourite.svl non può essere scritto (%2).\n%3")
             .arg(entry, out.reason, kUnchanged),
-        vbExclamation, kTitle);
+        vbExclamation, kProgramTitle);
   }
   reloadFavourites();
 }

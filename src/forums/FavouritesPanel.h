@@ -1,7 +1,7 @@
 #pragma once
 #include <QFrame>
 
-class frmNRV_SLV3;
+class PanelHost;
 class QLabel;
 class QListWidget;
 class ToggleButton;
@@ -11,7 +11,7 @@ class ToggleButton;
 class FavouritesPanel : public QFrame {
   Q_OBJECT
 public:
-  FavouritesPanel(frmNRV_SLV3& owner, QWidget* parent);
+  FavouritesPanel(PanelHost& host, QWidget* parent);
 
   void lstPreferiti_Click();
   void chkAdd_Click();
@@ -32,5 +32,5 @@ public:
 
 private:
   void removeFavourite(int index);
-  frmNRV_SLV3& owner_;
+  PanelHost& host_;
 };

@@ -1,15 +1,12 @@
 #include "forums/ForumPanel.h"
 
 #include "core/config.h"
-#include "core/datafile.h"
-#include "forums/FavouritesPanel.h"
-#include "forums/ForumListFile.h"
 #include "ui/ToggleButton.h"
 #include "forums/forum_address.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/PanelHost.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
@@ -20,33 +17,9 @@ namespace {
 const QString kArmed = QStringLiteral("IL FORUM VERRA' AGGIUNTO AI PREFERITI");
 const QString kOff = QStringLiteral("IL FORUM NON VERRA' AGGIUNTO AI PREFERITI");
 
-class EnterFilter : public QObject {
-public:
-  EnterFilter(QObject* parent, std::function<void()> click)
-      : QObject(parent), click_(std::move(click)) {}
-
-protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() != QEvent::KeyPress)
-      return false;
-    const int key = static_cast<QKeyEvent*>(e)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
-      return false;
-    click_();
-    return true;
-  }
-
-private:
-  std::function<void()> click_;
-};
-
 } // namespace
 
-void clickOnEnter(QListWidget* list, std::function<void()> click) {
-  list->installEventFilter(new EnterFilter(list, std::move(click)));
-}
-
-ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), owner_(owner) {
+ForumPanel::ForumPanel(PanelHost& host, QWidget* parent) : QFrame(parent), host_(host) {
   ui::setColors(this, 0x00FF8080);
   std::tie(Label31, Label30) =
       ui::shadowTitle(this, QStringLiteral("FORUM"), 555, 105, 0x000000FF, 585, 135, 0x00C00000,
@@ -56,8 +29,8 @@ ForumPanel::ForumPanel(frmNRV_SLV3& owner, QWidget* parent) : QFrame(parent), ow
   ui::place(lstForum, 75, 705, 3615, 3660);
   ui::setColors(lstForum, 0x00FF8080, 0x00800000);
   lstForum->setFont(ui::font(9.75, true));
-  connect(lstForum, &QListWidget::itemClicked, this, [this] { lstForum_Click(); });
-  clickOnEnter(lstForum, [this] { lstForum_Click(); });
+  ui::onItemClick(lstForum, [this] { lstForum_Click(); });
+  ui::clickOnEnter(lstForum, [this] { lstForum_Click(); });
 
   Picture2 = ui::frame(this, 0x00FF8080);
   Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -83,14 +56,14 @@ void ForumPanel::lstForum_Click() {
   const int index = lstForum->currentRow();
   if (index < 0)
     return; // nothing chosen
-  owner_.platform().beep();
+  host_.platform().beep();
   const QString entry = lstForum->item(index)->text();
-  owner_.WBMain->navigate(QString::fromStdString(
+  host_.forumPane().navigate(QString::fromStdString(
       slv::forums::forumPageAddress(slv::config::portalHost(), entry.toStdString())));
   if (chkForum->value() != 1)
     return;
   // The mode is used up by one forum.
   chkForum->setText(kOff);
   chkForum->setValue(0);
-  owner_.fraPreferiti->addFavourite(lstForum->item(index)->text());
+  emit favouriteChosen(lstForum->item(index)->text());
 }

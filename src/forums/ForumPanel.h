@@ -1,8 +1,7 @@
 #pragma once
 #include <QFrame>
-#include <functional>
 
-class frmNRV_SLV3;
+class PanelHost;
 class QLabel;
 class QListWidget;
 class ToggleButton;
@@ -12,7 +11,7 @@ class ToggleButton;
 class ForumPanel : public QFrame {
   Q_OBJECT
 public:
-  ForumPanel(frmNRV_SLV3& owner, QWidget* parent);
+  ForumPanel(PanelHost& host, QWidget* parent);
 
   void lstForum_Click();
   void chkForum_Click();
@@ -24,10 +23,10 @@ public:
   QLabel* Label29;
   ToggleButton* chkForum;
 
-private:
-  frmNRV_SLV3& owner_;
-};
+signals:
+  // A forum chosen with the toggle armed, to be added to the favourites.
+  void favouriteChosen(const QString& entry);
 
-// Lets a list box act on Enter and Space as on a click, so the lists can be
-// used from the keyboard.
-void clickOnEnter(QListWidget* list, std::function<void()> click);
+private:
+  PanelHost& host_;
+};

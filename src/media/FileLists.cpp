@@ -1,5 +1,7 @@
 #include "media/FileLists.h"
 
+#include "ui/Widgets.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -137,7 +139,7 @@ bool DirListBox::setPath(const QString& folder) {
 // ---------------------------------------------------------------- files
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
-  connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
+  ui::onItemClick(this, [this] { emit Click(); });
 }
 
 bool FileListBox::setPath(const QString& folder) {

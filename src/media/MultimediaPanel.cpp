@@ -5,7 +5,9 @@
 #include "media/music.h"
 #include "platform/MediaPlayer.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "media/MusicVars.h"
+#include "platform/Strings.h"
+#include "ui/PanelHost.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,12 +20,13 @@ namespace {
 
 const char* const kBackColor = "slvBackColor";
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+using slv::qs;
 
 } // namespace
 
-MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
-    : QFrame(parent), owner_(owner) {
+MultimediaPanel::MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* miniBar,
+                                 QWidget* parent)
+    : QFrame(parent), host_(host), vars_(vars), fraMM_(miniBar) {
   ui::setColors(this, 0x00FF8080);
   std::tie(Label33, Label34) =
       ui::shadowTitle(this, QStringLiteral("MULTIMEDIA"), 750, 105, 0x000000FF, 795, 120, 0x00C00000,
@@ -79,7 +82,7 @@ MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
     c->setFont(frameFont);
 
   // The mini bar.
-  QWidget* bar = owner_.fraMM;
+  QWidget* bar = fraMM_;
   ui::setColors(bar, 0x00FF8080);
   struct Pic {
     PictureBox** box;
@@ -97,6 +100,7 @@ MultimediaPanel::MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent)
   for (const Pic& p : pics) {
     auto* box = new PictureBox(bar, p.picture, p.left, 0);
     box->setToolTip(QString::fromUtf8(p.tip));
+    box->setAutoSize(false);
     box->setPressedLook(true);
     connect(box, &PictureBox::clicked, this, p.click);
     *p.box = box;
@@ -126,7 +130,7 @@ void MultimediaPanel::startTimers() {
   tmrMMInfoSwap->start();
 }
 
-MediaPlayer& MultimediaPanel::player() { return *owner_.WMP; }
+MediaPlayer& MultimediaPanel::player() { return host_.player(); }
 
 std::uint32_t MultimediaPanel::backColor(const QPushButton* b) {
   return b->property(kBackColor).value<std::uint32_t>();
@@ -156,7 +160,7 @@ void MultimediaPanel::fleMM_Click() {
   player().stop();
   player().setURL(address);
   player().play();
-  owner_.RadioMode = false;
+  vars_.RadioMode = false;
   setBackColor(cmdLatteMiele, kPlain);
   setBackColor(cmdRadioItalia, kPlain);
 }
@@ -172,7 +176,7 @@ void MultimediaPanel::playStation(QPushButton* chosen, QPushButton* other, const
   player().stop();
   player().setURL(address);
   player().play();
-  owner_.RadioMode = true;
+  vars_.RadioMode = true;
   setBackColor(chosen, kChosen);
   setBackColor(other, kPlain);
 }
@@ -189,20 +193,20 @@ void MultimediaPanel::cmdRadioItalia_Click() {
 
 // ---------------------------------------------------------------- mini bar
 
-void MultimediaPanel::imgNota_Click() { owner_.OpenPanel(5); }
+void MultimediaPanel::imgNota_Click() { host_.OpenPanel(5); }
 
 void MultimediaPanel::imgPlay_Click() {
   player().play();
-  owner_.MMInfoText = player().statusText();
+  vars_.MMInfoText = player().statusText();
 }
 
 void MultimediaPanel::imgStop_Click() {
   player().stop();
-  owner_.MMInfoText.clear();
+  vars_.MMInfoText.clear();
 }
 
 void MultimediaPanel::imgNext_Click() {
-  if (owner_.RadioMode) {
+  if (vars_.RadioMode) {
     lblMMInfo->setText(QStringLiteral("STAI ASCOLTANDO LA RADIO, non ci sono brani successivi..."));
     return;
   }
@@ -218,23 +222,23 @@ void MultimediaPanel::tmrMM_Timer() {
       highlighted = slv::media::Station::LatteMiele;
     else if (backColor(cmdRadioItalia) == kChosen)
       highlighted = slv::media::Station::RadioItalia;
-    if (const auto text = slv::media::listeningText(owner_.RadioMode, highlighted,
+    if (const auto text = slv::media::listeningText(vars_.RadioMode, highlighted,
                                                     player().currentSourceURL().toStdString()))
-      owner_.MMInfoText = qs(*text);
-    owner_.fraMM->setVisible(!owner_.mnuMultimedia->isChecked());
+      vars_.MMInfoText = qs(*text);
+    fraMM_->setVisible(!host_.isPanelOpen(5));
   } else {
-    owner_.MMInfoText = qs(slv::media::kSilence);
+    vars_.MMInfoText = qs(slv::media::kSilence);
     if (!chkMusic->isChecked())
-      owner_.fraMM->hide();
+      fraMM_->hide();
   }
 }
 
 void MultimediaPanel::tmrMMInfoSwap_Timer() {
   if (player().playState() == slv::media::kPlaying)
-    lblMMInfo->setText(lblMMInfo->text() != owner_.MMInfoText ? owner_.MMInfoText
+    lblMMInfo->setText(lblMMInfo->text() != vars_.MMInfoText ? vars_.MMInfoText
                                                               : player().statusText());
   else
-    lblMMInfo->setText(owner_.MMInfoText);
+    lblMMInfo->setText(vars_.MMInfoText);
 }
 
 void MultimediaPanel::WMP_Buffering(bool) {

@@ -18,12 +18,15 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-class frmNRV_SLV3;
+class PanelHost;
+struct MusicVars;
 
 class MultimediaPanel : public QFrame {
   Q_OBJECT
 public:
-  MultimediaPanel(frmNRV_SLV3& owner, QWidget* parent);
+  // The mini bar is built into `miniBar`, the place the window keeps for it
+  // in its toolbar row.
+  MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* miniBar, QWidget* parent);
 
   // --- the panel
   QLabel *Label33, *Label34;
@@ -80,7 +83,9 @@ private:
   void setBackColor(QPushButton* b, std::uint32_t bgr);
   void selectNext(std::optional<int> entry);
 
-  frmNRV_SLV3& owner_;
+  PanelHost& host_;
+  MusicVars& vars_;
+  QWidget* fraMM_;
   // Readings of the first half of the tick, used by the second.
   std::optional<double> tickPosition_, tickDuration_;
   std::optional<QString> tickPositionString_;

@@ -21,7 +21,7 @@ QString DownloadHandler::proposedPath(const QString& folder, const QString& sugg
 }
 
 QString DownloadHandler::dialogTitle() { return QStringLiteral("Salva con nome"); }
-QString DownloadHandler::messageTitle() { return QStringLiteral("Norvalis SOLVARINO 3_w"); }
+QString DownloadHandler::messageTitle() { return kProgramTitle; }
 
 QString DownloadHandler::doneText(const QString& path) {
   return QStringLiteral("Il file è stato salvato:\n%1").arg(QDir::toNativeSeparators(path));

@@ -1,9 +1,12 @@
 #pragma once
 // The platform seam: everything the forms need from the desktop. Production
 // uses QtPlatform; tests use a recording fake.
+#include "core/datafile.h"
+
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <string_view>
 
 class BrowserPane;
 class MediaPlayer;
@@ -17,6 +20,9 @@ enum MsgBoxStyle {
   vbOKOnly = 0, vbOKCancel = 1, vbYesNo = 4,
   vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64
 };
+
+// The title of the program's own message boxes.
+inline const QString kProgramTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
 
 class Platform {
 public:
@@ -41,4 +47,9 @@ public:
   // The save-as choice for a file a page offers: proposedPath is shown first.
   // Returns the chosen path, empty when the user gave up.
   virtual QString saveFileName(const QString& title, const QString& proposedPath) = 0;
+
+  // The path of a data file in the application folder.
+  QString dataFilePath(std::string_view name) const {
+    return QString::fromStdString(slv::dataFilePath(applicationFolder().toStdString(), name));
+  }
 };

@@ -149,7 +149,7 @@ bool BossAlarm::askToRestore() {
 bool BossAlarm::unlockToRestore() {
   Busy busy(restoring_);
   {
-    frmRestore dialog(owner_);
+    frmRestore dialog(owner_.platform(), app_, &owner_);
     owner_.platform().showModal(dialog);
   }
   if (owner_.isHidden())
@@ -177,7 +177,7 @@ void BossAlarm::takeDisguiseOff() {
 }
 
 void BossAlarm::mnuPassword_Click() {
-  frmProtect dialog(owner_);
+  frmProtect dialog(owner_.platform(), app_, owner_.mnuPassword, &owner_);
   owner_.platform().showModal(dialog);
   dialog.Form_Unload();
 }

@@ -5,7 +5,7 @@
 #include "privacy/PasswordBox.h"
 #include "privacy/password_rules.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,8 +17,9 @@ constexpr std::uint32_t kLabelColour = 0x00800000;
 const QString kTitle = QStringLiteral("PASSWORD");
 } // namespace
 
-frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
-  slv::privacy::setUpDialog(this, owner.platform(), QStringLiteral("PASSWORD DI PROTEZIONE"), 4680,
+frmProtect::frmProtect(Platform& platform, NRV_SLV3& app, QAction* mnuPassword, QWidget* parent)
+    : QDialog(parent), platform_(platform), app_(app), mnuPassword_(mnuPassword) {
+  slv::privacy::setUpDialog(this, platform, QStringLiteral("PASSWORD DI PROTEZIONE"), 4680,
                        3090);
 
   Label1 = ui::label(this, QStringLiteral("Immettere la Password di Ripristino del SOLVARINO 3"),
@@ -49,7 +50,7 @@ frmProtect::frmProtect(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
   connect(cmdCancel, &QPushButton::clicked, this, &frmProtect::cmdCancel_Click);
 
   // Opening the dialog removes the password: only a newly confirmed one replaces it.
-  slv::privacy::wipe(owner_.app().ProtectPassword);
+  slv::privacy::wipe(app_.ProtectPassword);
 }
 
 frmProtect::~frmProtect() {
@@ -69,10 +70,10 @@ void frmProtect::txtConferma_Change() {
 void frmProtect::cmdOk_Click() {
   if (!cmdOk->isEnabled())
     return;
-  NRV_SLV3& app = owner_.app();
+  NRV_SLV3& app = app_;
   if (!slv::privacy::samePassword(slv::privacy::view(txtConferma->text()),
                                slv::privacy::view(txtPassword->text()))) {
-    owner_.platform().msgBox(
+    platform_.msgBox(
         QStringLiteral("La Password di conferma non è coerente con quella data"), vbExclamation,
         kTitle);
     slv::privacy::wipeBox(txtPassword);
@@ -80,7 +81,7 @@ void frmProtect::cmdOk_Click() {
     txtPassword->setFocus();
     return;
   }
-  owner_.platform().msgBox(QStringLiteral("Il SOLVARINO 3w è ora protetto da Password"),
+  platform_.msgBox(QStringLiteral("Il SOLVARINO 3w è ora protetto da Password"),
                            vbInformation, kTitle);
   slv::privacy::setPassword(app.ProtectPassword, txtPassword->text());
   app.RestoreAttempts = 0;
@@ -92,11 +93,11 @@ void frmProtect::cmdCancel_Click() {
 }
 
 void frmProtect::Form_Unload() {
-  if (!owner_.app().ProtectPassword.isEmpty()) {
-    owner_.mnuPassword->setChecked(true);
+  if (!app_.ProtectPassword.isEmpty()) {
+    mnuPassword_->setChecked(true);
     return;
   }
-  owner_.mnuPassword->setChecked(false);
-  owner_.platform().msgBox(QStringLiteral("Il SOLVARINO 3w non sarà protetto da Password"),
+  mnuPassword_->setChecked(false);
+  platform_.msgBox(QStringLiteral("Il SOLVARINO 3w non sarà protetto da Password"),
                            vbInformation, kTitle);
 }

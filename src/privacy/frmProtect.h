@@ -2,7 +2,9 @@
 // The dialog that sets the lock password.
 #include <QDialog>
 
-class frmNRV_SLV3;
+class Platform;
+class QAction;
+struct NRV_SLV3;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,7 +13,8 @@ class frmProtect : public QDialog {
   Q_OBJECT
 public:
   // Loading the dialog drops any password already set.
-  explicit frmProtect(frmNRV_SLV3& owner);
+  // mnuPassword is the menu item that shows whether a password is set.
+  frmProtect(Platform& platform, NRV_SLV3& app, QAction* mnuPassword, QWidget* parent);
   ~frmProtect() override;
 
   void txtPassword_Change();
@@ -27,5 +30,7 @@ public:
   QPushButton *cmdOk, *cmdCancel;
 
 private:
-  frmNRV_SLV3& owner_;
+  Platform& platform_;
+  NRV_SLV3& app_;
+  QAction* mnuPassword_;
 };

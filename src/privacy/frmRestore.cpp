@@ -5,14 +5,15 @@
 #include "privacy/PasswordBox.h"
 #include "privacy/password_rules.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-frmRestore::frmRestore(frmNRV_SLV3& owner) : QDialog(&owner), owner_(owner) {
-  slv::privacy::setUpDialog(this, owner.platform(), QStringLiteral("Ripristino SOLVARINO 3_w"), 4680,
+frmRestore::frmRestore(Platform& platform, NRV_SLV3& app, QWidget* parent)
+    : QDialog(parent), platform_(platform), app_(app) {
+  slv::privacy::setUpDialog(this, platform, QStringLiteral("Ripristino SOLVARINO 3_w"), 4680,
                        1560);
   Label1 = ui::label(this, QStringLiteral("Immettere la Password di Ripristino"), 135, 135, 4410,
                      345, ui::font(9.75, true), 0x00800000);
@@ -40,7 +41,7 @@ void frmRestore::txtPassword_Change() {
 void frmRestore::cmdOk_Click() {
   if (!cmdOk->isEnabled())
     return;
-  NRV_SLV3& app = owner_.app();
+  NRV_SLV3& app = app_;
   const bool right = slv::privacy::samePassword(slv::privacy::view(txtPassword->text()),
                                              slv::privacy::view(app.ProtectPassword));
   switch (slv::privacy::judgeAttempt(right, app.RestoreAttempts)) {
@@ -49,14 +50,14 @@ void frmRestore::cmdOk_Click() {
     accept();
     return;
   case slv::privacy::Attempt::Wrong:
-    owner_.platform().msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
+    platform_.msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
                              QStringLiteral("Ripristino SOLVARINO 3_w"));
     txtPassword->setFocus();
     return;
   case slv::privacy::Attempt::Exhausted:
-    owner_.platform().msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
+    platform_.msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
                              QStringLiteral("Ripristino SOLVARINO 3_w"));
-    owner_.platform().msgBox(QStringLiteral("Sono stati effettuati 3 tentativi di ripristino senza "
+    platform_.msgBox(QStringLiteral("Sono stati effettuati 3 tentativi di ripristino senza "
                                             "successo, il programma verrà ora chiuso"),
                              vbCritical, QStringLiteral("AUTOPROTEZIONE SOLVARINO 3_w"));
     app.ForceClose = true;

@@ -3,7 +3,8 @@
 // comes back.
 #include <QDialog>
 
-class frmNRV_SLV3;
+class Platform;
+struct NRV_SLV3;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,7 +12,7 @@ class QPushButton;
 class frmRestore : public QDialog {
   Q_OBJECT
 public:
-  explicit frmRestore(frmNRV_SLV3& owner);
+  frmRestore(Platform& platform, NRV_SLV3& app, QWidget* parent);
   ~frmRestore() override;
 
   void txtPassword_Change();
@@ -23,5 +24,6 @@ public:
   QPushButton *cmdOk, *cmdCancel;
 
 private:
-  frmNRV_SLV3& owner_;
+  Platform& platform_;
+  NRV_SLV3& app_;
 };

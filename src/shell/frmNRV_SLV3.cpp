@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +36,6 @@
 namespace {
 
 constexpr int kDesignWidth = 19080;
-const QString kTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
 
 // The window's background with its rules.
 class MainCanvas : public QWidget {
@@ -53,8 +53,6 @@ protected:
     p.drawLine(ui::px(8280), ui::px(120), ui::px(8280), ui::px(630));
   }
 };
-
-std::string toStd(const QString& s) { return s.toStdString(); }
 
 } // namespace
 
@@ -86,7 +84,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   buildPanels(canvas_);
   alarm = new BossAlarm(*this);
   buildMenus();
-  fraComposer->connectEditMenu();
+  connectPanels();
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
@@ -200,9 +198,9 @@ void frmNRV_SLV3::buildPanels(QWidget* canvas) {
   fraForum = new ForumPanel(*this, canvas);
   fraPreferiti = new FavouritesPanel(*this, canvas);
   fraAltre = new OtherPagesPanel(*this, canvas);
-  fraEmoTray = new EmoTrayPanel(*this, canvas);
-  fraComposer = new ComposerPanel(*this, canvas);
-  fraRadio = new MultimediaPanel(*this, canvas);
+  fraEmoTray = new EmoTrayPanel(*this, emoVars, canvas);
+  fraComposer = new ComposerPanel(*this, composerVars, canvas);
+  fraRadio = new MultimediaPanel(*this, musicVars, fraMM, canvas);
   ui::place(fraForum, 30, 1335, 3765, 7965);
   ui::place(fraPreferiti, 45, 1305, 3765, 7965);
   ui::place(fraAltre, 45, 1305, 3765, 7965);
@@ -307,14 +305,26 @@ void frmNRV_SLV3::buildMenus() {
       a->setShortcutContext(Qt::WindowShortcut);
 }
 
+void frmNRV_SLV3::connectPanels() {
+  // A forum chosen in the index with the toggle armed joins the favourites.
+  connect(fraForum, &ForumPanel::favouriteChosen, fraPreferiti, &FavouritesPanel::addFavourite);
+  // The list builder's pop-up menu is the window's.
+  connect(fraComposer, &ComposerPanel::listMenuRequested, this, [this](bool up, bool down) {
+    mnuUp->setEnabled(up);
+    mnuDown->setEnabled(down);
+    mnuEdit->popup(QCursor::pos());
+  });
+  connect(mnuDelete, &QAction::triggered, fraComposer, &ComposerPanel::mnuDelete_Click);
+  connect(mnuUp, &QAction::triggered, fraComposer, &ComposerPanel::mnuUp_Click);
+  connect(mnuDown, &QAction::triggered, fraComposer, &ComposerPanel::mnuDown_Click);
+}
+
 // ---------------------------------------------------------------- start-up
 
 void frmNRV_SLV3::Form_Load() {
-  const std::string folder = toStd(platform_.applicationFolder());
-  fraPreferiti->lstPreferiti->addItems(slv::forums::readListFile(
-      QString::fromStdString(slv::dataFilePath(folder, "Favourite.svl"))));
-  fraForum->lstForum->addItems(
-      slv::forums::readListFile(QString::fromStdString(slv::dataFilePath(folder, "Allforums.svl"))));
+  fraPreferiti->lstPreferiti->addItems(
+      slv::forums::readListFile(platform_.dataFilePath("Favourite.svl")));
+  fraForum->lstForum->addItems(slv::forums::readListFile(platform_.dataFilePath("Allforums.svl")));
 
   const QSize screen = platform_.screenSize();
   resize(screen.width(), screen.height());
@@ -327,9 +337,9 @@ void frmNRV_SLV3::Form_Load() {
   CurrentBrowser = WBMain.get();
   Form_Paint();
 
-  TextSize = 12;
-  TextColor = QStringLiteral("Default");
-  TextBold = TextItalic = TextUnderline = false;
+  composerVars.TextSize = 12;
+  composerVars.TextColor = QStringLiteral("Default");
+  composerVars.TextBold = composerVars.TextItalic = composerVars.TextUnderline = false;
 
   tmrBusy->start();
   tmrPeek->start();
@@ -353,6 +363,18 @@ QFrame* frmNRV_SLV3::panelFrame(int n) const {
   case 4: return fraComposer;
   case 5: return fraRadio;
   default: return nullptr;
+  }
+}
+
+bool frmNRV_SLV3::isPanelOpen(int n) const {
+  switch (n) {
+  case 0:
+  case 1:
+  case 2: return mnuWindow[static_cast<std::size_t>(n)]->isChecked();
+  case 3: return mnuEmoTray->isChecked();
+  case 4: return mnuComposer->isChecked();
+  case 5: return mnuMultimedia->isChecked();
+  default: return false;
   }
 }
 
@@ -414,10 +436,10 @@ void frmNRV_SLV3::Form_Paint() {
     layoutFailing_ = true;
     platform_.msgBox(QStringLiteral("Impossibile Visualizzare la Finestra o il Modulo richiesto. "
                                     "L'interfaccia è stata ridotta eccessivamente"),
-                     vbCritical, kTitle);
+                     vbCritical, kProgramTitle);
     platform_.msgBox(QStringLiteral("L'interfaccia verrà ora ripristinata per consentire la "
                                     "visualizzazione della Finestra/Modulo richiesto"),
-                     vbInformation, kTitle);
+                     vbInformation, kProgramTitle);
     const QSize screen = platform_.screenSize();
     resize(width(), screen.height());
     resize(screen.width(), screen.height());
@@ -536,7 +558,7 @@ bool frmNRV_SLV3::Form_QueryUnload() {
   if (app_.AlarmActive) {
     platform_.msgBox(QStringLiteral("E' Stata invocata la chiusura dell'applicazione. Il Programma si "
                                     "sproteggerà automaticamente"),
-                     vbInformation, kTitle);
+                     vbInformation, kProgramTitle);
     return false;
   }
   if (!app_.ForceClose) {

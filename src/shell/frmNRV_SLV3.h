@@ -1,7 +1,11 @@
 #pragma once
 // The main window: toolbar, address line, busy indicator, the three browser
 // panes, the six panels on the left, the menus and the window's timers.
+#include "composer/ComposerVars.h"
+#include "emoticons/EmoVars.h"
+#include "media/MusicVars.h"
 #include "ui/NRV_SLV3.h"
+#include "ui/PanelHost.h"
 
 #include <QMainWindow>
 #include <array>
@@ -26,14 +30,19 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-class frmNRV_SLV3 : public QMainWindow {
+class frmNRV_SLV3 : public QMainWindow, public PanelHost {
   Q_OBJECT
 public:
   frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent = nullptr);
   ~frmNRV_SLV3() override;
 
-  Platform& platform() { return platform_; }
-  NRV_SLV3& app() { return app_; }
+  // --- the panels' host
+  Platform& platform() override { return platform_; }
+  NRV_SLV3& app() override { return app_; }
+  BrowserPane& forumPane() override { return *WBMain; }
+  MediaPlayer& player() override { return *WMP; }
+  bool isPanelOpen(int n) const override;
+  QWidget* hostWindow() override { return this; }
   // The normal caption, which the boss alarm puts back.
   static QString normalCaption();
 
@@ -43,7 +52,7 @@ public:
   // --- panel protocol
   void HidePanels();
   void MarkPanelMenu(int n);
-  void OpenPanel(int n);  // the opening sequence, for menu items and the mini bar's note
+  void OpenPanel(int n) override;  // the opening sequence, for menu items and the mini bar's note
   void ClosePanel();
   void cmdClose_Click(int Index);
   void Form_KeyDown(int KeyCode, int Shift);
@@ -83,15 +92,10 @@ public:
   int PanelOpen = 0;
   BrowserPane* CurrentBrowser = nullptr;
   int PeekStep = 0;
-  int TextSize = 12;
-  QString TextColor = QStringLiteral("Default");
-  bool TextBold = false, TextItalic = false, TextUnderline = false;
-  int ListType = 0, ListItemIndex = 0;
-  QString EmoFolder;
-  int EmoSet = 0;
-  QString EmoTag;
-  bool RadioMode = false;
-  QString MMInfoText;
+  // The subsystems' shared variables, handed to their panels.
+  ComposerVars composerVars;
+  EmoVars emoVars;
+  MusicVars musicVars;
 
   // --- controls
   std::unique_ptr<BrowserPane> WBMain, WBMess, WBMail;
@@ -139,6 +143,7 @@ private:
   void buildPanels(QWidget* canvas);
   void buildMenus();
   BrowserPane* pane(int k) const;
+  void connectPanels();
 
   Platform& platform_;
   NRV_SLV3& app_;

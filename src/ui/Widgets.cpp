@@ -1,6 +1,8 @@
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -91,6 +93,63 @@ QPixmap wordPicture(const QString& word, QColor ground) {
   return pm;
 }
 
+namespace {
+
+// Drops the click that ends a double-click: the view reports a click on each
+// release, the one after the double-click event included.
+class DoubleClickFilter : public QObject {
+public:
+  using QObject::QObject;
+  bool secondHalf = false;
+
+protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::MouseButtonDblClick)
+      secondHalf = true;
+    else if (e->type() == QEvent::MouseButtonPress)
+      secondHalf = false;
+    return false;
+  }
+};
+
+class EnterFilter : public QObject {
+public:
+  EnterFilter(QObject* parent, std::function<void()> click)
+      : QObject(parent), click_(std::move(click)) {}
+
+protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress)
+      return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+      return false;
+    click_();
+    return true;
+  }
+
+private:
+  std::function<void()> click_;
+};
+
+} // namespace
+
+void onItemClick(QListWidget* list, std::function<void()> click) {
+  auto* filter = new DoubleClickFilter(list);
+  list->viewport()->installEventFilter(filter);
+  QObject::connect(list, &QListWidget::itemClicked, list, [filter, click = std::move(click)] {
+    if (filter->secondHalf) {
+      filter->secondHalf = false;
+      return;
+    }
+    click();
+  });
+}
+
+void clickOnEnter(QListWidget* list, std::function<void()> click) {
+  list->installEventFilter(new EnterFilter(list, std::move(click)));
+}
+
 } // namespace ui
 
 PictureBox::PictureBox(QWidget* parent, const QPixmap& picture, int leftTwips, int topTwips)
@@ -111,9 +170,15 @@ void PictureBox::setPicture(const QPixmap& picture) {
   update();
 }
 
+void PictureBox::setAutoSize(bool on) {
+  autoSize_ = on;
+  resizeToPicture();
+  update();
+}
+
 void PictureBox::resizeToPicture() {
   // A single border adds two pixels on each side; the top-left corner stays.
-  const int extra = borderStyle_ == 1 ? 4 : 0;
+  const int extra = autoSize_ && borderStyle_ == 1 ? 4 : 0;
   setGeometry(origin_.x(), origin_.y(), picture_.width() + extra, picture_.height() + extra);
 }
 
@@ -137,7 +202,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const int off = borderStyle_ == 1 ? 2 : 0;
+  const int off = autoSize_ && borderStyle_ == 1 ? 2 : 0;
   p.drawPixmap(off, off, picture_);
   if (borderStyle_ == 1) {
     p.setPen(QPen(Qt::black, 1));

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QAbstractButton;
+class QListWidget;
 class QWidget;
 
 namespace ui {
@@ -38,6 +40,13 @@ std::pair<QLabel*, QLabel*> shadowTitle(QWidget* parent, const QString& text, in
 // A graphical-style command button in the given colour.
 void styleButton(QAbstractButton* b, std::uint32_t back, const QFont& f);
 
+// Runs `click` when an item of the list is clicked with the mouse. A
+// double-click is one click: the second half of it is not a click again.
+void onItemClick(QListWidget* list, std::function<void()> click);
+// Lets a list box act on Enter and Space as on a click, so the lists can be
+// used from the keyboard.
+void clickOnEnter(QListWidget* list, std::function<void()> click);
+
 // A 60 x 20 picture of a word in white italic capitals on a light blue ground,
 // as the toolbar buttons show.
 QPixmap wordPicture(const QString& word, QColor ground = QColor(120, 170, 240));
@@ -45,7 +54,9 @@ QPixmap wordPicture(const QString& word, QColor ground = QColor(120, 170, 240));
 } // namespace ui
 
 // A picture box used as a button: acts on click, shows a single border
-// (BorderStyle 1) while the mouse is held, and sizes itself to its picture.
+// (BorderStyle 1) while the mouse is held. With AutoSize on (the default) it
+// sizes itself to its picture and grows by the border; with AutoSize off it
+// keeps its size and the border is drawn inside it.
 class PictureBox : public QLabel {
   Q_OBJECT
 public:
@@ -55,6 +66,7 @@ public:
   void setPicture(const QPixmap& picture);
   // When on, the pressed look is shown between mouse press and release.
   void setPressedLook(bool on) { pressedLook_ = on; }
+  void setAutoSize(bool on);
 
 signals:
   void clicked();
@@ -71,5 +83,6 @@ private:
   QPixmap picture_;
   int borderStyle_ = 0;
   bool pressedLook_ = false;
+  bool autoSize_ = true;
   QPoint origin_;
 };

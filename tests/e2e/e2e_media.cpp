@@ -103,7 +103,7 @@ TEST(Media, FolderInSequenceThenBothStations) {
   QTest::qWait(1500);
   EXPECT_TRUE(wmp.URL().endsWith("/3 ultimo.wav"));
   EXPECT_EQ(m.fleMM->listIndex(), 3);
-  EXPECT_EQ(w->MMInfoText, QString(35, ' '));
+  EXPECT_EQ(w->musicVars.MMInfoText, QString(35, ' '));
 
   // A file that is no audio does not start, and nobody is told.
   m.fleMM->setListIndex(0);
@@ -118,7 +118,7 @@ TEST(Media, FolderInSequenceThenBothStations) {
   ASSERT_TRUE(e2e::waitFor([&] { return wmp.playState() == 3; }, 10000)) << wmp.statusText().toStdString();
   EXPECT_EQ(wmp.engineSource().toString(), portal.url("/radio/lattemiele.wav"));
   EXPECT_TRUE(portal.requests.contains("/lattemiele.asx"));
-  EXPECT_TRUE(state.AlarmActive == false && w->RadioMode);
+  EXPECT_TRUE(state.AlarmActive == false && w->musicVars.RadioMode);
   shots(w, "media-panel-radio");
   w->ClosePanel();
   ASSERT_TRUE(e2e::waitFor([&] { return m.lblMMInfo->text() == "Stai Ascoltando > RADIO LATTE E MIELE"; },
@@ -139,7 +139,7 @@ TEST(Media, FolderInSequenceThenBothStations) {
   m.cmdRadioItalia_Click();
   QTest::qWait(2500);
   EXPECT_NE(wmp.playState(), 3);
-  EXPECT_TRUE(w->RadioMode);
+  EXPECT_TRUE(w->musicVars.RadioMode);
   EXPECT_FALSE(anyMessageBox());
 
   qunsetenv("SLV_LATTEMIELE_HOST");

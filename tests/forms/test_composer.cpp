@@ -79,10 +79,10 @@ TEST_F(Composer, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
   w.mnuComposer->trigger();
   EXPECT_EQ(visibleModes(c), std::vector<int>{0});
   EXPECT_EQ(items(c.lstElenco), QStringList{"uno"});
-  EXPECT_EQ(w.ListType, 2);
+  EXPECT_EQ(w.composerVars.ListType, 2);
   c.optAdd[4]->click();
   EXPECT_EQ(c.txtTesto->toPlainText(), "Ciao");
-  EXPECT_TRUE(c.chkBold->isChecked() && w.TextBold);
+  EXPECT_TRUE(c.chkBold->isChecked() && w.composerVars.TextBold);
   EXPECT_EQ(c.txtCitazione->toPlainText(), "Citazione");
 }
 
@@ -106,9 +106,9 @@ TEST_F(Composer, FormattedTextGoesToTheClipboardThenTheModeResetsAndConfirms) {
   EXPECT_EQ(platform.clipboard, markup);
 
   // Back at the start state, through the buttons' own handlers.
-  EXPECT_EQ(w.TextSize, 12);
-  EXPECT_EQ(w.TextColor, "Default");
-  EXPECT_FALSE(w.TextBold || w.TextItalic || w.TextUnderline);
+  EXPECT_EQ(w.composerVars.TextSize, 12);
+  EXPECT_EQ(w.composerVars.TextColor, "Default");
+  EXPECT_FALSE(w.composerVars.TextBold || w.composerVars.TextItalic || w.composerVars.TextUnderline);
   EXPECT_FALSE(c.chkBold->isChecked() || c.chkItalics->isChecked() || c.chkUnderlined->isChecked());
   EXPECT_TRUE(c.optColor[0]->isChecked());
   EXPECT_TRUE(c.optSize[2]->isChecked());
@@ -193,8 +193,8 @@ TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
   EXPECT_TRUE(c.doneWindow.isNull());
   EXPECT_FALSE(c.tmrDone->isActive());
   EXPECT_EQ(c.txtTesto->toPlainText(), "Ciao");
-  EXPECT_TRUE(w.TextBold && c.chkBold->isChecked());
-  EXPECT_EQ(w.TextColor, "black");
+  EXPECT_TRUE(w.composerVars.TextBold && c.chkBold->isChecked());
+  EXPECT_EQ(w.composerVars.TextColor, "black");
   EXPECT_TRUE(c.cmdFormattato->isEnabled());
 
   // The same for a list: the items stay.
@@ -222,19 +222,19 @@ TEST_F(Composer, ColourAndSizeButtons) {
     EXPECT_EQ(c.optSize[i]->text(), sizes[i]);
 
   c.optColor[10]->click();
-  EXPECT_EQ(w.TextColor, "darkblue");
+  EXPECT_EQ(w.composerVars.TextColor, "darkblue");
   EXPECT_EQ(c.txtMonitor->palette().color(QPalette::Text), QColor(0, 0, 128));
   EXPECT_FALSE(c.optColor[0]->isChecked());
   c.optColor[0]->click();
-  EXPECT_EQ(w.TextColor, "Default");
+  EXPECT_EQ(w.composerVars.TextColor, "Default");
   EXPECT_EQ(c.txtMonitor->palette().color(QPalette::Text), QColor(0, 0, 0));
   c.optSize[0]->click();
-  EXPECT_EQ(w.TextSize, 7);
+  EXPECT_EQ(w.composerVars.TextSize, 7);
   EXPECT_EQ(c.txtMonitor->font().pointSize(), 7);
   c.chkItalics->click();
-  EXPECT_TRUE(w.TextItalic && c.txtMonitor->font().italic());
+  EXPECT_TRUE(w.composerVars.TextItalic && c.txtMonitor->font().italic());
   c.chkItalics->click();
-  EXPECT_FALSE(w.TextItalic || c.txtMonitor->font().italic());
+  EXPECT_FALSE(w.composerVars.TextItalic || c.txtMonitor->font().italic());
 }
 
 TEST_F(Composer, FormattedOkNeedsTextAndKeepsLineBreaks) {
@@ -275,14 +275,14 @@ TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
   // A real mouse click on the second item opens the pop-up menu.
   const QRect r = c.lstElenco->visualItemRect(c.lstElenco->item(1));
   QTest::mouseClick(c.lstElenco->viewport(), Qt::LeftButton, {}, r.center());
-  EXPECT_EQ(w.ListItemIndex, 1);
+  EXPECT_EQ(w.composerVars.ListItemIndex, 1);
   EXPECT_TRUE(w.mnuEdit->isVisible());
   EXPECT_TRUE(w.mnuUp->isEnabled() && w.mnuDown->isEnabled() && w.mnuDelete->isEnabled());
   w.mnuEdit->hide();
 
   // Moving to an item with the keyboard is a click as well.
   QTest::keyClick(c.lstElenco, Qt::Key_Up);
-  EXPECT_EQ(w.ListItemIndex, 0);
+  EXPECT_EQ(w.composerVars.ListItemIndex, 0);
   EXPECT_TRUE(w.mnuEdit->isVisible());
   EXPECT_FALSE(w.mnuUp->isEnabled());
   EXPECT_TRUE(w.mnuDown->isEnabled());
@@ -290,7 +290,7 @@ TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
   clickItem(c, 2);
   EXPECT_TRUE(w.mnuUp->isEnabled());
   EXPECT_FALSE(w.mnuDown->isEnabled());
-  EXPECT_EQ(w.ListItemIndex, 2);
+  EXPECT_EQ(w.composerVars.ListItemIndex, 2);
 
   c.lstElenco->clear();
   addItems(c, {"solo"});
@@ -307,7 +307,7 @@ TEST_F(Composer, MovingThroughTheMenuReordersAndLeavesNothingSelected) {
   w.mnuUp->trigger();
   EXPECT_EQ(items(c.lstElenco), (QStringList{"2", "1", "3"}));
   EXPECT_TRUE(c.lstElenco->selectedItems().isEmpty());
-  EXPECT_EQ(w.ListItemIndex, 1);
+  EXPECT_EQ(w.composerVars.ListItemIndex, 1);
   EXPECT_EQ(c.lstMoveElenco->count(), 3);
   EXPECT_FALSE(c.lstMoveElenco->isVisible());
 
@@ -360,7 +360,7 @@ TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
   c.cmdClearElenco->click();
   EXPECT_EQ(c.lstElenco->count(), 0);
   EXPECT_FALSE(c.cmdElenco->isEnabled());
-  EXPECT_EQ(w.ListType, 3);
+  EXPECT_EQ(w.composerVars.ListType, 3);
   EXPECT_TRUE(c.optList[2]->isChecked());
 
   c.cmdClearElenco->click(); // already empty: no question
@@ -386,7 +386,7 @@ TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
   EXPECT_FALSE(c.cmdElenco->isEnabled());
   for (auto* b : c.optList)
     EXPECT_FALSE(b->isChecked());
-  EXPECT_EQ(w.ListType, 3);
+  EXPECT_EQ(w.composerVars.ListType, 3);
   EXPECT_EQ(platform.beeps, 1);
 
   c.optList[1]->click();

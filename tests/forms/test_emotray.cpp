@@ -58,7 +58,7 @@ TEST_F(EmoTray, StartsEmptyAndOpensAsPanelThree) {
   EXPECT_FALSE(p.tmrDoneEP->isActive());
   EXPECT_EQ(p.tmrDoneEP->interval(), 1500);
   EXPECT_TRUE(preview().calls.isEmpty());
-  EXPECT_TRUE(w.EmoFolder.isEmpty() && w.EmoTag.isEmpty() && w.EmoSet == 0);
+  EXPECT_TRUE(w.emoVars.EmoFolder.isEmpty() && w.emoVars.EmoTag.isEmpty() && w.emoVars.EmoSet == 0);
 }
 
 TEST_F(EmoTray, OkCopiesTheTagThenBeepsAgainWhenTheSignalGoes) {
@@ -83,16 +83,16 @@ TEST_F(EmoTray, OkCopiesTheTagThenBeepsAgainWhenTheSignalGoes) {
 TEST_F(EmoTray, ChoosingASetDisablesOkUntilANameOfItIsChosen) {
   EmoTrayPanel& p = open();
   choose(p, 0, 11);
-  EXPECT_EQ(win->EmoTag, "[img]http://emo.test/emoticons/EmoTray/12.gif[/img]");
+  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/12.gif[/img]");
   choose(p, 0, 9);
   EXPECT_EQ(preview().location, "http://emo.test/emoticons/EmoTray/10.gif");
 
   p.optSet[1]->click();
   EXPECT_FALSE(p.pboOk->isEnabled());
-  EXPECT_EQ(win->EmoFolder, "PtoInformatico/");
+  EXPECT_EQ(win->emoVars.EmoFolder, "PtoInformatico/");
   // Preview and tag stay as they were until a name is chosen.
   EXPECT_EQ(preview().calls.size(), 2);
-  EXPECT_EQ(win->EmoTag, "[img]http://emo.test/emoticons/EmoTray/10.gif[/img]");
+  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/10.gif[/img]");
   EXPECT_TRUE(p.optSet[1]->isChecked() && !p.optSet[0]->isChecked());
   QTest::mouseClick(p.pboOk, Qt::LeftButton);
   EXPECT_TRUE(platform.events.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(EmoTray, ChoosingASetDisablesOkUntilANameOfItIsChosen) {
   p.optSet[1]->click();
   EXPECT_EQ(p.lstEmo->count(), 36);
   p.lstEmo->setCurrentRow(35);
-  EXPECT_EQ(win->EmoTag, "[img]http://emo.test/emoticons/PtoInformatico/36.gif[/img]");
+  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/PtoInformatico/36.gif[/img]");
   EXPECT_TRUE(p.pboOk->isEnabled());
 }
 
@@ -145,10 +145,10 @@ TEST_F(EmoTray, PersonalSetIsReadFromTheFileEachTimeItIsChosen) {
   p.optSet[4]->click();
   EXPECT_EQ(items(p.lstEmo), QStringList{"Gatto, nero"});
   EXPECT_EQ(items(p.lstURL), QStringList{"http://img.test/a b/gatto.gif"});
-  EXPECT_EQ(win->EmoSet, 4);
-  EXPECT_EQ(win->EmoFolder, "PtoInformatico/");
+  EXPECT_EQ(win->emoVars.EmoSet, 4);
+  EXPECT_EQ(win->emoVars.EmoFolder, "PtoInformatico/");
   p.lstEmo->setCurrentRow(0);
-  EXPECT_EQ(win->EmoTag, "[img]http://img.test/a b/gatto.gif[/img]");
+  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://img.test/a b/gatto.gif[/img]");
   EXPECT_EQ(preview().location, "http://img.test/a b/gatto.gif");
 
   writeFile("Personali.et2", "\"Gatto, nero\"\r\n\"http://img.test/g.gif\"\r\n\"caff\xe8\"\r\n\"u\"\r\n");
@@ -190,6 +190,6 @@ TEST_F(EmoTray, ANameWithoutAddressGivesNoTag) {
   EXPECT_TRUE(p.pboOk->isEnabled());
   p.lstEmo->setCurrentRow(1);
   EXPECT_FALSE(p.pboOk->isEnabled());
-  EXPECT_TRUE(win->EmoTag.isEmpty());
+  EXPECT_TRUE(win->emoVars.EmoTag.isEmpty());
   EXPECT_EQ(preview().calls.size(), 1);
 }

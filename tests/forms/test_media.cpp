@@ -102,7 +102,7 @@ TEST_F(Media, PanelMiniBarAndTimersAsTheWindowLoads) {
   EXPECT_EQ(m.imgNota->toolTip(), "Richiama Modulo Multimediale");
   EXPECT_EQ(m.imgNext->toolTip(), "Prossimo Brano");
   EXPECT_EQ(m.lblTime->toolTip(), "Tempo Trascorso");
-  EXPECT_FALSE(w.RadioMode);
+  EXPECT_FALSE(w.musicVars.RadioMode);
   EXPECT_TRUE(player().calls.isEmpty());
 
   w.ClosePanel();
@@ -123,7 +123,7 @@ TEST_F(Media, FileListShowsEveryVisibleFileAndAClickPlaysIt) {
   const QRect r = m.fleMM->visualItemRect(m.fleMM->item(1));
   QTest::mouseClick(m.fleMM->viewport(), Qt::LeftButton, {}, r.center());
   EXPECT_EQ(player().calls, (QStringList{"stop", "url " + file("b.wav"), "play"}));
-  EXPECT_FALSE(win->RadioMode);
+  EXPECT_FALSE(win->musicVars.RadioMode);
   EXPECT_TRUE(plain(m.cmdLatteMiele) && plain(m.cmdRadioItalia));
 
   // The keys move the selection and play, as a click does.
@@ -139,10 +139,10 @@ TEST_F(Media, StationButtonsPlayTheirPlaylistAndTakeTheHighlight) {
   const QString lm = player().url;
   EXPECT_TRUE(lm.startsWith("http://") && lm.endsWith("/lattemiele.asx")) << lm.toStdString();
   EXPECT_EQ(player().calls, (QStringList{"stop", "url " + lm, "play"}));
-  EXPECT_TRUE(w.RadioMode);
+  EXPECT_TRUE(w.musicVars.RadioMode);
   EXPECT_TRUE(yellow(m.cmdLatteMiele) && plain(m.cmdRadioItalia));
   m.tmrMM_Timer();
-  EXPECT_EQ(w.MMInfoText, "Stai Ascoltando > RADIO LATTE E MIELE");
+  EXPECT_EQ(w.musicVars.MMInfoText, "Stai Ascoltando > RADIO LATTE E MIELE");
 
   // Switching station moves the highlight and the listening text follows.
   player().calls.clear();
@@ -151,7 +151,7 @@ TEST_F(Media, StationButtonsPlayTheirPlaylistAndTakeTheHighlight) {
             (QStringList{"stop", "url http://radio.test/player/rindigital.asx", "play"}));
   EXPECT_TRUE(plain(m.cmdLatteMiele) && yellow(m.cmdRadioItalia));
   m.tmrMM_Timer();
-  EXPECT_EQ(w.MMInfoText, "Stai Ascoltando > RADIO ITALIA NETWORK");
+  EXPECT_EQ(w.musicVars.MMInfoText, "Stai Ascoltando > RADIO ITALIA NETWORK");
 
   // The yellow button again restarts its stream.
   player().calls.clear();
@@ -163,8 +163,8 @@ TEST_F(Media, StationButtonsPlayTheirPlaylistAndTakeTheHighlight) {
   player().unplayable << player().url;
   m.cmdRadioItalia->click();
   m.tmrMM_Timer();
-  EXPECT_TRUE(w.RadioMode && yellow(m.cmdRadioItalia));
-  EXPECT_EQ(w.MMInfoText, kSpaces);
+  EXPECT_TRUE(w.musicVars.RadioMode && yellow(m.cmdRadioItalia));
+  EXPECT_EQ(w.musicVars.MMInfoText, kSpaces);
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -200,13 +200,13 @@ TEST_F(Media, NextInEveryState) {
     EXPECT_EQ(m.lblMMInfo->text(), kRadioNext);
     EXPECT_TRUE(player().calls.isEmpty());
     EXPECT_EQ(m.fleMM->listIndex(), 0);
-    EXPECT_TRUE(w.RadioMode);
+    EXPECT_TRUE(w.musicVars.RadioMode);
   }
 
   // An empty folder: nothing.
   QTemporaryDir empty;
   m.dirMM->setPath(empty.path());
-  w.RadioMode = false;
+  w.musicVars.RadioMode = false;
   player().calls.clear();
   m.imgNext_Click();
   EXPECT_TRUE(player().calls.isEmpty());
@@ -271,7 +271,7 @@ TEST_F(Media, SequencePlayByEndOfStream) {
   m.cmdRadioItalia->click();
   emit player().EndOfStream(0);
   EXPECT_EQ(player().url, file("C.ogg"));
-  EXPECT_FALSE(w.RadioMode);
+  EXPECT_FALSE(w.musicVars.RadioMode);
   EXPECT_TRUE(plain(m.cmdRadioItalia));
 
   // After the last entry playback simply ends.
@@ -286,7 +286,7 @@ TEST_F(Media, MiniBarShowsWhilePlayingWithThePanelClosed) {
   w.mnuMultimedia->trigger();
   m.fleMM->setListIndex(1);
   m.tmrMM_Timer();
-  EXPECT_EQ(w.MMInfoText, "Stai Ascoltando > " + file("b.wav"));
+  EXPECT_EQ(w.musicVars.MMInfoText, "Stai Ascoltando > " + file("b.wav"));
   EXPECT_FALSE(w.fraMM->isVisible());  // the panel is open
 
   // Closing the panel stops the music unless it is kept.
@@ -294,7 +294,7 @@ TEST_F(Media, MiniBarShowsWhilePlayingWithThePanelClosed) {
   m.tmrMM_Timer();
   EXPECT_NE(player().state, 3);
   EXPECT_FALSE(w.fraMM->isVisible());
-  EXPECT_EQ(w.MMInfoText, kSpaces);
+  EXPECT_EQ(w.musicVars.MMInfoText, kSpaces);
 
   w.mnuMultimedia->trigger();
   m.chkMusic->setChecked(true);
@@ -344,7 +344,7 @@ TEST_F(Media, InformationLabelAlternates) {
 
   // Not playing: the text of the last 800 ms tick.
   m.imgStop_Click();
-  EXPECT_EQ(w.MMInfoText, "");
+  EXPECT_EQ(w.musicVars.MMInfoText, "");
   m.tmrMMInfoSwap_Timer();
   EXPECT_EQ(m.lblMMInfo->text(), "");
   m.tmrMM_Timer();
@@ -368,9 +368,9 @@ TEST_F(Media, PlayAndStop) {
   player().status = QStringLiteral("Pronto");
   m.imgPlay_Click();
   EXPECT_NE(player().state, 3);
-  EXPECT_EQ(w.MMInfoText, "Pronto");
+  EXPECT_EQ(w.musicVars.MMInfoText, "Pronto");
   m.imgStop_Click();
-  EXPECT_EQ(w.MMInfoText, "");
+  EXPECT_EQ(w.musicVars.MMInfoText, "");
 
   // Stop then Play starts the same item again.
   m.fleMM->setListIndex(2);
@@ -385,7 +385,7 @@ TEST_F(Media, PlayAndStop) {
   m.cmdLatteMiele->click();
   m.imgStop_Click();
   m.imgPlay_Click();
-  EXPECT_TRUE(w.RadioMode);
+  EXPECT_TRUE(w.musicVars.RadioMode);
   EXPECT_TRUE(player().url.endsWith("/lattemiele.asx"));
 }
 

@@ -51,8 +51,8 @@ TEST_F(Shell, StartUpReadsBothListsAndStartsThePanes) {
   EXPECT_TRUE(w.mnuForum->isChecked());
   EXPECT_FALSE(w.WBMess->widget()->isVisible());
   EXPECT_TRUE(w.WBMain->widget()->isVisible());
-  EXPECT_EQ(w.TextSize, 12);
-  EXPECT_EQ(w.TextColor, "Default");
+  EXPECT_EQ(w.composerVars.TextSize, 12);
+  EXPECT_EQ(w.composerVars.TextColor, "Default");
   EXPECT_EQ(checkedPanelItems(w), 0);
   EXPECT_TRUE(platform.messages.empty());
 }

@@ -1,0 +1,10 @@
+#pragma once
+// The composer's shared variables, owned by the main window.
+#include <QString>
+
+struct ComposerVars {
+  int TextSize = 12;
+  QString TextColor = QStringLiteral("Default");
+  bool TextBold = false, TextItalic = false, TextUnderline = false;
+  int ListType = 0, ListItemIndex = 0;
+};
