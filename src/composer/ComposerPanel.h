@@ -8,7 +8,6 @@
 
 class frmDone;
 class PanelHost;
-struct ComposerVars;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -18,10 +17,12 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+struct ComposerVars;
 
 class ComposerPanel : public QFrame {
   Q_OBJECT
 public:
+  // `vars` are the window's shared composer variables, kept up to date here.
   ComposerPanel(PanelHost& host, ComposerVars& vars, QWidget* parent);
 
   // --- the panel
@@ -46,6 +47,7 @@ public:
   void optList_Click(int Index);
   void txtElenco_KeyPress(int KeyAscii);
   void lstElenco_Click();
+  // The items of the list's pop-up menu, which belongs to the window.
   void mnuDelete_Click();
   void mnuUp_Click();
   void mnuDown_Click();
@@ -118,8 +120,8 @@ public:
   QPushButton* cmdImmagine;
 
 signals:
-  // An item of the list builder was chosen: the window pops up its list menu,
-  // with the moves that make sense for the item.
+  // An item of the list was clicked: the window pops up its list menu with
+  // "Sposta Su" and "Sposta Giù" enabled as told.
   void listMenuRequested(bool canMoveUp, bool canMoveDown);
 
 protected:

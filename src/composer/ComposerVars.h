@@ -1,5 +1,6 @@
 #pragma once
-// The composer's shared variables, owned by the main window.
+// The composer's shared variables: owned by the main window, which resets
+// them at start, and handed to the composer panel by reference.
 #include <QString>
 
 struct ComposerVars {

@@ -1,5 +1,6 @@
 #pragma once
-// The two browser windows the image mode opens, each shown modally.
+// The two browser windows the image mode opens, each shown modally over the
+// host's window.
 class PanelHost;
 
 namespace slv::composer {

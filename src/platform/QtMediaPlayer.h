@@ -1,22 +1,17 @@
 #pragma once
 #include "platform/MediaPlayer.h"
 
-#include <QPointer>
 #include <QUrl>
 
+class PlayerBar;
+class PlaylistResolver;
 class QAudioOutput;
-class QLabel;
 class QMediaPlayer;
-class QNetworkAccessManager;
-class QNetworkReply;
-class QSlider;
-class QToolButton;
 
-// The media player on Qt Multimedia, with its own area: a picture area and a
-// control bar (play/pause, stop, seek, status, volume). Station playlists are
-// fetched and resolved here to the stream they name, since the engine cannot
-// read them. Nothing here ever shows a message: what cannot be played simply
-// does not start.
+// The media player on Qt Multimedia. Its area and control bar are a PlayerBar
+// it keeps up to date; station playlists go to a PlaylistResolver first, since
+// the engine cannot read them. Nothing here ever shows a message: what cannot
+// be played simply does not start.
 class QtMediaPlayer : public MediaPlayer {
   Q_OBJECT
 public:
@@ -41,26 +36,20 @@ public:
   QUrl engineSource() const { return stream_; }
 
 private:
-  void resolve(const QUrl& playlist, int depth);
-  void cancelResolve();
-  void buildArea(QWidget* parent);
+  void streamResolved(const QUrl& stream);
+  void resolveFailed();
   void refreshControls();
   bool isPlaylist() const;
 
-  QWidget* area_ = nullptr;
   QMediaPlayer* player_;
   QAudioOutput* audio_;
-  QNetworkAccessManager* net_;
-  QPointer<QNetworkReply> reply_;
+  PlaylistResolver* resolver_;
+  PlayerBar* bar_;
 
-  QString url_;       // the address as given
-  QUrl stream_;       // what the engine plays
+  QString url_; // the address as given
+  QUrl stream_; // what the engine plays
   bool wantPlay_ = false;
   bool failed_ = false;
   bool buffering_ = false;
-  int generation_ = 0;  // counts sources, so late news about an old one is dropped
-
-  QToolButton *playPause_ = nullptr, *stopButton_ = nullptr;
-  QSlider *seek_ = nullptr, *volume_ = nullptr;
-  QLabel *time_ = nullptr, *status_ = nullptr;
+  int generation_ = 0; // counts sources, so late news about an old one is dropped
 };

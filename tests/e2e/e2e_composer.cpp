@@ -53,30 +53,6 @@ QString clipboardSeenFromOutside() {
   return QString::fromUtf8(QByteArray::fromBase64(reader.readAllStandardOutput()));
 }
 
-struct Program {
-  Portal portal;
-  QTemporaryDir folder;
-  E2EPlatform platform;
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-  frmNRV_SLV3* w = nullptr;
-
-  bool start() {
-    if (!portal.start())
-      return false;
-    e2e::usePortal(portal);
-    platform.folder = folder.path();
-    w = e2e::startProgram(platform, state, win);
-    return w != nullptr;
-  }
-  ~Program() {
-    if (w) {
-      state.ForceClose = true; // close without the question
-      w->close();
-    }
-  }
-};
-
 void click(QWidget* b) {
   QTest::mouseClick(b, Qt::LeftButton);
   QTest::qWait(30);
@@ -85,9 +61,10 @@ void click(QWidget* b) {
 } // namespace
 
 TEST(Composer, FormattedTextReachesTheSystemClipboard) {
-  Program p;
-  ASSERT_TRUE(p.start());
-  frmNRV_SLV3& w = *p.w;
+  e2e::Run run;
+  ASSERT_TRUE(run.serve());
+  ASSERT_NE(run.start(), nullptr);
+  frmNRV_SLV3& w = *run.win;
   QGuiApplication::clipboard()->setText(QStringLiteral("something older"));
 
   w.activateWindow();
@@ -161,7 +138,7 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
     EXPECT_TRUE(c.txtNome->text().isEmpty());
   }
   // The preview shows the address of the field in its own browser; CHIUDI brings the mode back.
-  const QString picture = p.portal.url("/emoticons/EmoTray/1.gif");
+  const QString picture = run.portal.url("/emoticons/EmoTray/1.gif");
   c.txtImmagine->setPlainText(picture);
   bool previewed = false;
   QTimer poll; // runs inside the preview's own event loop
@@ -172,7 +149,7 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
       return;
     poll.stop();
     previewed =
-        e2e::waitFor([&] { return p.portal.requests.contains("/emoticons/EmoTray/1.gif"); });
+        e2e::waitFor([&] { return run.portal.requests.contains("/emoticons/EmoTray/1.gif"); });
     QTest::qWait(500);
     e2e::screenshot(preview, "composer-preview");
     preview->cmdClose->click();
@@ -180,12 +157,14 @@ TEST(Composer, FormattedTextReachesTheSystemClipboard) {
   poll.start();
   click(c.cmdVerifyURL);
   EXPECT_TRUE(previewed);
-  EXPECT_EQ(p.state.ImageURL, picture);
+  EXPECT_EQ(run.state.ImageURL, picture);
   EXPECT_EQ(c.txtImmagine->toPlainText(), picture);
   EXPECT_TRUE(c.cmdImmagine->isEnabled());
 
-  QFile file(p.folder.filePath("Personali.et2"));
+  QFile file(run.folder.filePath("Personali.et2"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray("\"Gatto\"\r\n\"http://img.it/gatto.gif\"\r\n"
                                        "\"Cane, felice\"\r\n\"http://img.it/cane.gif\"\r\n"));
+  run.state.ForceClose = true; // close without the question
+  w.close();
 }

@@ -1,53 +1,55 @@
 // The composer panel: modes, delivery, formatted text, list builder, quote and link.
-#include "composer/ComposerPanel.h"
 #include "composer/frmDone.h"
-#include "fakes/MainFixture.h"
+#include "forms/test_composer_fixture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
-class Composer : public MainFixture {
+using Composer = ComposerFixture;
+
+// The composer as a part of the main window, opened from its menu.
+class ComposerInWindow : public MainFixture {
 protected:
-  ComposerPanel& open(int mode = -1) {
+  ComposerPanel& open() {
     auto& w = load();
     w.mnuComposer->trigger();
-    if (mode >= 0)
-      w.fraComposer->optAdd[mode]->click();
     return *w.fraComposer;
-  }
-  void addItems(ComposerPanel& c, const QStringList& texts) {
-    for (const QString& t : texts) {
-      QTest::keyClicks(c.txtElenco, t);
-      QTest::keyClick(c.txtElenco, Qt::Key_Return);
-    }
-  }
-  // Selects a list item as a click does, and runs the list's click handler.
-  void clickItem(ComposerPanel& c, int row) {
-    c.lstElenco->setCurrentRow(row);
-    c.lstElenco_Click();
-    win->mnuEdit->hide();
-  }
-  std::vector<int> visibleModes(ComposerPanel& c) {
-    std::vector<int> v;
-    for (int i = 0; i < 5; ++i)
-      if (c.fraFunction[i]->isVisible())
-        v.push_back(i);
-    return v;
   }
 };
 
+// Selects a list item as a click does, and runs the list's click handler.
+void clickItem(ComposerPanel& c, int row) {
+  c.lstElenco->setCurrentRow(row);
+  c.lstElenco_Click();
+}
+
+// The move items (up, down) of the last list menu the panel asked for.
+std::pair<bool, bool> lastMenu(const QSignalSpy& requests) {
+  const QList<QVariant>& a = requests.last();
+  return {a.at(0).toBool(), a.at(1).toBool()};
+}
+
+std::vector<int> visibleModes(ComposerPanel& c) {
+  std::vector<int> v;
+  for (int i = 0; i < 5; ++i)
+    if (c.fraFunction[i]->isVisible())
+      v.push_back(i);
+  return v;
+}
+
 } // namespace
 
-TEST_F(Composer, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
+TEST_F(ComposerInWindow, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
   auto& c = open();
   auto& w = *win;
   EXPECT_TRUE(c.isVisible());
@@ -88,7 +90,6 @@ TEST_F(Composer, OpensWithNoModeAndKeepsModeAndFieldsAcrossChangesAndClosing) {
 
 TEST_F(Composer, FormattedTextGoesToTheClipboardThenTheModeResetsAndConfirms) {
   auto& c = open(4);
-  auto& w = *win;
   QTest::keyClicks(c.txtTesto, "Ciao");
   c.optSize[3]->click();
   c.optColor[2]->click();
@@ -106,9 +107,9 @@ TEST_F(Composer, FormattedTextGoesToTheClipboardThenTheModeResetsAndConfirms) {
   EXPECT_EQ(platform.clipboard, markup);
 
   // Back at the start state, through the buttons' own handlers.
-  EXPECT_EQ(w.composerVars.TextSize, 12);
-  EXPECT_EQ(w.composerVars.TextColor, "Default");
-  EXPECT_FALSE(w.composerVars.TextBold || w.composerVars.TextItalic || w.composerVars.TextUnderline);
+  EXPECT_EQ(vars.TextSize, 12);
+  EXPECT_EQ(vars.TextColor, "Default");
+  EXPECT_FALSE(vars.TextBold || vars.TextItalic || vars.TextUnderline);
   EXPECT_FALSE(c.chkBold->isChecked() || c.chkItalics->isChecked() || c.chkUnderlined->isChecked());
   EXPECT_TRUE(c.optColor[0]->isChecked());
   EXPECT_TRUE(c.optSize[2]->isChecked());
@@ -149,7 +150,7 @@ TEST_F(Composer, DeliveryResetsAfterTheClipboardAndBeforeTheBeepAndConfirmation)
 
 TEST_F(Composer, ConfirmationSitsBesideTheMainWindowAndKeepsItsPlaceAndTimer) {
   auto& c = open(4);
-  auto& w = *win;
+  QWidget& w = host.window;
   const QRect g = w.frameGeometry();
   c.DeliverMarkup("a", [] {});
   QPointer<frmDone> first = c.doneWindow;
@@ -179,7 +180,6 @@ TEST_F(Composer, ConfirmationSitsBesideTheMainWindowAndKeepsItsPlaceAndTimer) {
 
 TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
   auto& c = open(4);
-  auto& w = *win;
   QTest::keyClicks(c.txtTesto, "Ciao");
   c.chkBold->click();
   c.optColor[14]->click();
@@ -193,8 +193,8 @@ TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
   EXPECT_TRUE(c.doneWindow.isNull());
   EXPECT_FALSE(c.tmrDone->isActive());
   EXPECT_EQ(c.txtTesto->toPlainText(), "Ciao");
-  EXPECT_TRUE(w.composerVars.TextBold && c.chkBold->isChecked());
-  EXPECT_EQ(w.composerVars.TextColor, "black");
+  EXPECT_TRUE(vars.TextBold && c.chkBold->isChecked());
+  EXPECT_EQ(vars.TextColor, "black");
   EXPECT_TRUE(c.cmdFormattato->isEnabled());
 
   // The same for a list: the items stay.
@@ -209,7 +209,6 @@ TEST_F(Composer, AClipboardThatRefusesTheTextIsReportedAndNothingIsLost) {
 
 TEST_F(Composer, ColourAndSizeButtons) {
   auto& c = open(4);
-  auto& w = *win;
   const QStringList names{"Colore in Uso", "Rosso Scuro", "Rosso",    "Arancione",   "Marrone",
                           "Giallo",        "Verde",       "Oliva",    "Verde Acqua", "Blu",
                           "Blu Scuro",     "Indaco",      "Violetto", "Bianco",      "Nero"};
@@ -222,19 +221,19 @@ TEST_F(Composer, ColourAndSizeButtons) {
     EXPECT_EQ(c.optSize[i]->text(), sizes[i]);
 
   c.optColor[10]->click();
-  EXPECT_EQ(w.composerVars.TextColor, "darkblue");
+  EXPECT_EQ(vars.TextColor, "darkblue");
   EXPECT_EQ(c.txtMonitor->palette().color(QPalette::Text), QColor(0, 0, 128));
   EXPECT_FALSE(c.optColor[0]->isChecked());
   c.optColor[0]->click();
-  EXPECT_EQ(w.composerVars.TextColor, "Default");
+  EXPECT_EQ(vars.TextColor, "Default");
   EXPECT_EQ(c.txtMonitor->palette().color(QPalette::Text), QColor(0, 0, 0));
   c.optSize[0]->click();
-  EXPECT_EQ(w.composerVars.TextSize, 7);
+  EXPECT_EQ(vars.TextSize, 7);
   EXPECT_EQ(c.txtMonitor->font().pointSize(), 7);
   c.chkItalics->click();
-  EXPECT_TRUE(w.composerVars.TextItalic && c.txtMonitor->font().italic());
+  EXPECT_TRUE(vars.TextItalic && c.txtMonitor->font().italic());
   c.chkItalics->click();
-  EXPECT_FALSE(w.composerVars.TextItalic || c.txtMonitor->font().italic());
+  EXPECT_FALSE(vars.TextItalic || c.txtMonitor->font().italic());
 }
 
 TEST_F(Composer, FormattedOkNeedsTextAndKeepsLineBreaks) {
@@ -270,81 +269,81 @@ TEST_F(Composer, ItemsAreAddedWithEnterOnly) {
 
 TEST_F(Composer, PopUpMenuEnablingFollowsThePositionOfTheClickedItem) {
   auto& c = open(0);
-  auto& w = *win;
   addItems(c, {"a", "b", "c"});
-  // A real mouse click on the second item opens the pop-up menu.
+  QSignalSpy menu(&c, &ComposerPanel::listMenuRequested);
+  // A real mouse click on the second item asks for the pop-up menu, once.
   const QRect r = c.lstElenco->visualItemRect(c.lstElenco->item(1));
   QTest::mouseClick(c.lstElenco->viewport(), Qt::LeftButton, {}, r.center());
-  EXPECT_EQ(w.composerVars.ListItemIndex, 1);
-  EXPECT_TRUE(w.mnuEdit->isVisible());
-  EXPECT_TRUE(w.mnuUp->isEnabled() && w.mnuDown->isEnabled() && w.mnuDelete->isEnabled());
-  w.mnuEdit->hide();
+  EXPECT_EQ(vars.ListItemIndex, 1);
+  EXPECT_EQ(menu.count(), 1);
+  EXPECT_EQ(lastMenu(menu), std::pair(true, true));
 
   // Moving to an item with the keyboard is a click as well.
   QTest::keyClick(c.lstElenco, Qt::Key_Up);
-  EXPECT_EQ(w.composerVars.ListItemIndex, 0);
-  EXPECT_TRUE(w.mnuEdit->isVisible());
-  EXPECT_FALSE(w.mnuUp->isEnabled());
-  EXPECT_TRUE(w.mnuDown->isEnabled());
-  w.mnuEdit->hide();
+  EXPECT_EQ(vars.ListItemIndex, 0);
+  EXPECT_EQ(menu.count(), 2);
+  EXPECT_FALSE(lastMenu(menu).first);
+  EXPECT_TRUE(lastMenu(menu).second);
   clickItem(c, 2);
-  EXPECT_TRUE(w.mnuUp->isEnabled());
-  EXPECT_FALSE(w.mnuDown->isEnabled());
-  EXPECT_EQ(w.composerVars.ListItemIndex, 2);
+  EXPECT_TRUE(lastMenu(menu).first);
+  EXPECT_FALSE(lastMenu(menu).second);
+  EXPECT_EQ(vars.ListItemIndex, 2);
 
+  // A lone item cannot move, but the menu still comes for "Elimina Voce".
   c.lstElenco->clear();
   addItems(c, {"solo"});
   clickItem(c, 0);
-  EXPECT_FALSE(w.mnuUp->isEnabled() || w.mnuDown->isEnabled());
-  EXPECT_TRUE(w.mnuDelete->isEnabled());
+  EXPECT_EQ(lastMenu(menu), std::pair(false, false));
+  EXPECT_EQ(menu.count(), 4);
 }
 
 TEST_F(Composer, MovingThroughTheMenuReordersAndLeavesNothingSelected) {
   auto& c = open(0);
-  auto& w = *win;
   addItems(c, {"1", "2", "3"});
   clickItem(c, 1);
-  w.mnuUp->trigger();
+  c.mnuUp_Click();
   EXPECT_EQ(items(c.lstElenco), (QStringList{"2", "1", "3"}));
   EXPECT_TRUE(c.lstElenco->selectedItems().isEmpty());
-  EXPECT_EQ(w.composerVars.ListItemIndex, 1);
+  EXPECT_EQ(vars.ListItemIndex, 1);
   EXPECT_EQ(c.lstMoveElenco->count(), 3);
   EXPECT_FALSE(c.lstMoveElenco->isVisible());
 
   // Nothing selected now: no menu action moves or deletes anything.
-  w.mnuDown->trigger();
-  w.mnuUp->trigger();
-  w.mnuDelete->trigger();
+  c.mnuDown_Click();
+  c.mnuUp_Click();
+  c.mnuDelete_Click();
   EXPECT_EQ(items(c.lstElenco), (QStringList{"2", "1", "3"}));
 
   c.lstElenco->clear();
   addItems(c, {"1", "2", "3"});
   clickItem(c, 1);
-  w.mnuDown->trigger();
+  c.mnuDown_Click();
   EXPECT_EQ(items(c.lstElenco), (QStringList{"1", "3", "2"}));
-  // The last item cannot go down: its menu item is disabled.
+  // The last item cannot go down: the menu comes without the move, and the
+  // move itself would lose nothing.
+  QSignalSpy menu(&c, &ComposerPanel::listMenuRequested);
   clickItem(c, 2);
-  w.mnuDown->trigger();
+  ASSERT_EQ(menu.count(), 1);
+  EXPECT_FALSE(lastMenu(menu).second);
+  c.mnuDown_Click();
   EXPECT_EQ(items(c.lstElenco), (QStringList{"1", "3", "2"}));
 }
 
 TEST_F(Composer, DeletingTheOnlyItemDisablesOk) {
   auto& c = open(0);
-  auto& w = *win;
   addItems(c, {"a", "b"});
   clickItem(c, 0);
-  w.mnuDelete->trigger();
+  c.mnuDelete_Click();
   EXPECT_EQ(items(c.lstElenco), QStringList{"b"});
   EXPECT_TRUE(c.cmdElenco->isEnabled());
   clickItem(c, 0);
-  w.mnuDelete->trigger();
+  c.mnuDelete_Click();
   EXPECT_EQ(c.lstElenco->count(), 0);
   EXPECT_FALSE(c.cmdElenco->isEnabled());
 }
 
 TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
   auto& c = open(0);
-  auto& w = *win;
   c.optList[2]->click();
   addItems(c, {"a", "b"});
   platform.answers = {vbNo};
@@ -360,7 +359,7 @@ TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
   c.cmdClearElenco->click();
   EXPECT_EQ(c.lstElenco->count(), 0);
   EXPECT_FALSE(c.cmdElenco->isEnabled());
-  EXPECT_EQ(w.composerVars.ListType, 3);
+  EXPECT_EQ(vars.ListType, 3);
   EXPECT_TRUE(c.optList[2]->isChecked());
 
   c.cmdClearElenco->click(); // already empty: no question
@@ -369,7 +368,6 @@ TEST_F(Composer, ResetAsksFirstAndLeavesTheTypeAlone) {
 
 TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
   auto& c = open(0);
-  auto& w = *win;
   addItems(c, {"uno", "due"});
   c.cmdElenco->click();
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -386,7 +384,7 @@ TEST_F(Composer, ListNeedsATypeOnceAndKeepsItAfterDelivery) {
   EXPECT_FALSE(c.cmdElenco->isEnabled());
   for (auto* b : c.optList)
     EXPECT_FALSE(b->isChecked());
-  EXPECT_EQ(w.composerVars.ListType, 3);
+  EXPECT_EQ(vars.ListType, 3);
   EXPECT_EQ(platform.beeps, 1);
 
   c.optList[1]->click();

@@ -1,10 +1,8 @@
 // The composer's image mode and its sub-frame for the personal emoticons.
-#include "composer/ComposerPanel.h"
 #include "core/datafile.h"
 #include "emoticons/PersonalFileAppend.h"
-#include "fakes/MainFixture.h"
+#include "forms/test_composer_fixture.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -16,14 +14,9 @@
 
 namespace {
 
-class ComposerImage : public MainFixture {
+class ComposerImage : public ComposerFixture {
 protected:
-  ComposerPanel& open() {
-    auto& w = load();
-    w.mnuComposer->trigger();
-    w.fraComposer->optAdd[1]->click();
-    return *w.fraComposer;
-  }
+  ComposerPanel& open() { return ComposerFixture::open(1); }
   static bool imageControlsEnabled(ComposerPanel& c) {
     const bool v = c.cmdVerifyURL->isEnabled();
     EXPECT_EQ(c.cmdImmagine->isEnabled(), v);
@@ -73,7 +66,7 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
   QString shown;
   QString loaded; // what the window's own browser was sent to
   platform.onModal = [&](QDialog& d) {
-    seen = app.ImageURL;
+    seen = host.state.ImageURL;
     shown = d.metaObject()->className();
     loaded = platform.panes.back()->location;
     return 0;
@@ -86,7 +79,7 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
   QTest::keyClicks(c.txtImmagine, "x");
   c.cmdVerifyURL->click();
   EXPECT_EQ(seen, "http://img.it/a.gifx");
-  EXPECT_EQ(app.ImageURL, "http://img.it/a.gifx");
+  EXPECT_EQ(host.state.ImageURL, "http://img.it/a.gifx");
   // Back from the preview, the mode is as it was.
   EXPECT_EQ(c.txtImmagine->toPlainText(), "http://img.it/a.gifx");
   EXPECT_TRUE(c.cmdImmagine->isEnabled());
@@ -97,7 +90,7 @@ TEST_F(ComposerImage, PreviewGetsTheAddressAsItIsAtTheClick) {
   c.cmdSearchImages->click();
   EXPECT_EQ(shown, "frmSearchImages");
   EXPECT_EQ(platform.events.filter("modal").size(), 3);
-  EXPECT_EQ(app.ImageURL, "http://img.it/a.gifx");
+  EXPECT_EQ(host.state.ImageURL, "http://img.it/a.gifx");
 }
 
 TEST_F(ComposerImage, TwoPersonalEmoticonsMakeFourQuotedLines) {
@@ -186,7 +179,8 @@ TEST(PersonalFileAppend, AWriteThatFailsHalfWayTakesBackWhatItWrote) {
   rlimit small = old;
   small.rlim_cur = static_cast<rlim_t>(before.size() + 6);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool ok = slv::emoticons::appendPersonalRecord(path, "\"gatto\"\r\n\"http://x/gatto.gif\"\r\n");
+  const bool ok =
+      slv::emoticons::appendPersonalRecord(path, "\"gatto\"\r\n\"http://x/gatto.gif\"\r\n");
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(ok);

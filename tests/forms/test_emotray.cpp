@@ -1,6 +1,8 @@
 // The emoticon picker: sets, names, preview, the OK picture and its two beeps,
 // and the personal set read from its file.
 #include "emoticons/EmoTrayPanel.h"
+#include "emoticons/EmoVars.h"
+#include "fakes/FakeHost.h"
 #include "fakes/MainFixture.h"
 #include "ui/Widgets.h"
 
@@ -25,16 +27,28 @@ protected:
   void TearDown() override { qunsetenv("SLV_EMO_HOST"); }
 
   // Loads the window and opens the picker with F6's menu item.
-  EmoTrayPanel& open() {
+  EmoTrayPanel& openInWindow() {
     auto& w = load();
     w.mnuEmoTray->trigger();
-    return *w.fraEmoTray;
+    picker = w.fraEmoTray;
+    return *picker;
   }
-  FakeBrowserPane& preview() { return static_cast<FakeBrowserPane&>(*win->fraEmoTray->WBEP); }
+  // The picker alone, on a fake host.
+  EmoTrayPanel& open() {
+    host = std::make_unique<FakeHost>(platform);
+    picker = new EmoTrayPanel(*host, vars, &host->window);
+    host->window.show();
+    return *picker;
+  }
+  FakeBrowserPane& preview() { return static_cast<FakeBrowserPane&>(*picker->WBEP); }
   void choose(EmoTrayPanel& p, int set, int row) {
     p.optSet[set]->click();
     p.lstEmo->setCurrentRow(row);
   }
+
+  std::unique_ptr<FakeHost> host;
+  EmoVars vars;
+  EmoTrayPanel* picker = nullptr;
 };
 
 } // namespace
@@ -42,6 +56,7 @@ protected:
 TEST_F(EmoTray, StartsEmptyAndOpensAsPanelThree) {
   auto& w = load();
   EmoTrayPanel& p = *w.fraEmoTray;
+  picker = &p;
   EXPECT_FALSE(p.isVisible());
   w.mnuEmoTray->trigger();
   EXPECT_TRUE(p.isVisible());
@@ -73,9 +88,13 @@ TEST_F(EmoTray, OkCopiesTheTagThenBeepsAgainWhenTheSignalGoes) {
                                           "beep"}));
   EXPECT_TRUE(p.imgDone->isVisible());
   EXPECT_TRUE(p.tmrDoneEP->isActive());
+  // A second copy within the signal's time keeps the first one's timer going.
+  const int timer = p.tmrDoneEP->timerId();
+  p.pboOk_Click();
+  EXPECT_EQ(p.tmrDoneEP->timerId(), timer);
 
   p.tmrDoneEP_Timer();
-  EXPECT_EQ(platform.beeps, 2);
+  EXPECT_EQ(platform.beeps, 3);
   EXPECT_FALSE(p.imgDone->isVisible());
   EXPECT_FALSE(p.tmrDoneEP->isActive());
 }
@@ -83,16 +102,16 @@ TEST_F(EmoTray, OkCopiesTheTagThenBeepsAgainWhenTheSignalGoes) {
 TEST_F(EmoTray, ChoosingASetDisablesOkUntilANameOfItIsChosen) {
   EmoTrayPanel& p = open();
   choose(p, 0, 11);
-  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/12.gif[/img]");
+  EXPECT_EQ(vars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/12.gif[/img]");
   choose(p, 0, 9);
   EXPECT_EQ(preview().location, "http://emo.test/emoticons/EmoTray/10.gif");
 
   p.optSet[1]->click();
   EXPECT_FALSE(p.pboOk->isEnabled());
-  EXPECT_EQ(win->emoVars.EmoFolder, "PtoInformatico/");
+  EXPECT_EQ(vars.EmoFolder, "PtoInformatico/");
   // Preview and tag stay as they were until a name is chosen.
   EXPECT_EQ(preview().calls.size(), 2);
-  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/10.gif[/img]");
+  EXPECT_EQ(vars.EmoTag, "[img]http://emo.test/emoticons/EmoTray/10.gif[/img]");
   EXPECT_TRUE(p.optSet[1]->isChecked() && !p.optSet[0]->isChecked());
   QTest::mouseClick(p.pboOk, Qt::LeftButton);
   EXPECT_TRUE(platform.events.isEmpty());
@@ -102,16 +121,18 @@ TEST_F(EmoTray, ChoosingASetDisablesOkUntilANameOfItIsChosen) {
   p.optSet[1]->click();
   EXPECT_EQ(p.lstEmo->count(), 36);
   p.lstEmo->setCurrentRow(35);
-  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://emo.test/emoticons/PtoInformatico/36.gif[/img]");
+  EXPECT_EQ(vars.EmoTag, "[img]http://emo.test/emoticons/PtoInformatico/36.gif[/img]");
   EXPECT_TRUE(p.pboOk->isEnabled());
 }
 
 TEST_F(EmoTray, PressedLookAndReopeningKeepsTheState) {
-  EmoTrayPanel& p = open();
+  EmoTrayPanel& p = openInWindow();
   choose(p, 2, 82);
   EXPECT_EQ(p.lstEmo->currentItem()->text(), QString::fromUtf8("già già"));
+  const QRect place = p.pboOk->geometry();
   QTest::mousePress(p.pboOk, Qt::LeftButton);
   EXPECT_EQ(p.pboOk->borderStyle(), 1);
+  EXPECT_EQ(p.pboOk->geometry(), place);  // the pressed look does not push its neighbours
   QTest::mouseRelease(p.pboOk, Qt::LeftButton);
   EXPECT_EQ(p.pboOk->borderStyle(), 0);
   EXPECT_EQ(platform.clipboard, "[img]http://emo.test/emoticons/Tweedo/83.gif[/img]");
@@ -145,10 +166,10 @@ TEST_F(EmoTray, PersonalSetIsReadFromTheFileEachTimeItIsChosen) {
   p.optSet[4]->click();
   EXPECT_EQ(items(p.lstEmo), QStringList{"Gatto, nero"});
   EXPECT_EQ(items(p.lstURL), QStringList{"http://img.test/a b/gatto.gif"});
-  EXPECT_EQ(win->emoVars.EmoSet, 4);
-  EXPECT_EQ(win->emoVars.EmoFolder, "PtoInformatico/");
+  EXPECT_EQ(vars.EmoSet, 4);
+  EXPECT_EQ(vars.EmoFolder, "PtoInformatico/");
   p.lstEmo->setCurrentRow(0);
-  EXPECT_EQ(win->emoVars.EmoTag, "[img]http://img.test/a b/gatto.gif[/img]");
+  EXPECT_EQ(vars.EmoTag, "[img]http://img.test/a b/gatto.gif[/img]");
   EXPECT_EQ(preview().location, "http://img.test/a b/gatto.gif");
 
   writeFile("Personali.et2", "\"Gatto, nero\"\r\n\"http://img.test/g.gif\"\r\n\"caff\xe8\"\r\n\"u\"\r\n");
@@ -190,6 +211,6 @@ TEST_F(EmoTray, ANameWithoutAddressGivesNoTag) {
   EXPECT_TRUE(p.pboOk->isEnabled());
   p.lstEmo->setCurrentRow(1);
   EXPECT_FALSE(p.pboOk->isEnabled());
-  EXPECT_TRUE(win->emoVars.EmoTag.isEmpty());
+  EXPECT_TRUE(vars.EmoTag.isEmpty());
   EXPECT_EQ(preview().calls.size(), 1);
 }

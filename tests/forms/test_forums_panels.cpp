@@ -1,5 +1,6 @@
 // The forum index, favourites and other pages panels in the main window.
 #include "browse/OtherPagesPanel.h"
+#include "fakes/FakeHost.h"
 #include "fakes/MainFixture.h"
 #include "forms/test_forums_disk.h"
 #include "forums/FavouritesPanel.h"
@@ -8,6 +9,8 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -18,6 +21,17 @@ void clickItem(QListWidget* l, int row) {
   ASSERT_NE(it, nullptr);
   l->scrollToItem(it);
   QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
+}
+
+// A double-click as a widget receives it: a click, then the double-click
+// event in place of the second press, and a release.
+void doubleClickItem(QListWidget* l, int row) {
+  const QPoint at = l->visualItemRect(l->item(row)).center();
+  QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
+  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, l->viewport()->mapToGlobal(at), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(l->viewport(), &dbl);
+  QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, at);
 }
 
 const char* kForums = "\"101 Calcio\"\r\n\"205 Cucina, ricette\"\r\n\"310 Musica\"\r\n";
@@ -291,4 +305,27 @@ TEST_F(Forums, OtherPagesLoadIntoTheForumPane) {
   EXPECT_EQ(pageCalls().size(), 6);
   EXPECT_TRUE(platform.messages.empty());
   qunsetenv("SLV_HOMEPAGE_URL");
+}
+
+TEST(ListClicks, ADoubleClickIsOneClick) {
+  FakePlatform platform;
+  FakeHost host(platform);
+  qputenv("SLV_PORTAL_HOST", "portal.test");
+  ForumPanel panel(host, &host.window);
+  panel.lstForum->addItems({"101 Calcio", "205 Cucina"});
+  QSignalSpy added(&panel, &ForumPanel::favouriteChosen);
+  panel.chkForum->setValue(1);
+  host.window.resize(400, 600);
+  host.window.show();
+  doubleClickItem(panel.lstForum, 0);
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_EQ(host.forum().calls,
+            QStringList{"navigate http://portal.test/forum/viewforum.php?f=101"});
+  // The armed mode is used up by the one click, and the forum is offered once.
+  EXPECT_EQ(added.size(), 1);
+  // A later single click counts again.
+  QTest::mouseClick(panel.lstForum->viewport(), Qt::LeftButton, {},
+                    panel.lstForum->visualItemRect(panel.lstForum->item(1)).center());
+  EXPECT_EQ(platform.beeps, 2);
+  qunsetenv("SLV_PORTAL_HOST");
 }

@@ -393,8 +393,10 @@ TEST_F(Media, PicturesShowThePressedLook) {
   auto& m = open();
   win->fraMM->show();
   for (PictureBox* p : {m.imgNota, m.imgPlay, m.imgStop, m.imgNext}) {
+    const QRect place = p->geometry();
     QTest::mousePress(p, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(p->borderStyle(), 1);
+    EXPECT_EQ(p->geometry(), place);  // pressed, the picture keeps its box
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(p->borderStyle(), 0);
   }

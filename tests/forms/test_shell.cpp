@@ -1,4 +1,5 @@
 // The main window: start-up, panel protocol, layout, panes, activity monitor, close.
+#include "composer/ComposerPanel.h"
 #include "fakes/MainFixture.h"
 #include "media/MultimediaPanel.h"
 #include "forums/FavouritesPanel.h"
@@ -284,4 +285,29 @@ TEST_F(Shell, AHugeListFileAndOneWithUndefinedBytesLoadWhole) {
   EXPECT_EQ(w.fraPreferiti->lstPreferiti->count(), 2);
   EXPECT_TRUE(w.fraPreferiti->lstPreferiti->item(0)->text().startsWith("101 "));
   EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Shell, ThePanelsAreWiredThroughTheWindow) {
+  auto& w = load();
+  // The list builder's choice pops up the window's menu with the moves that fit.
+  ComposerPanel& c = *w.fraComposer;
+  c.lstElenco->addItems({"uno", "due"});
+  c.lstElenco->setCurrentRow(0);
+  c.lstElenco_Click();
+  EXPECT_FALSE(w.mnuUp->isEnabled());
+  EXPECT_TRUE(w.mnuDown->isEnabled());
+  w.mnuEdit->close();
+  w.mnuDown->trigger();
+  EXPECT_EQ(items(c.lstElenco), (QStringList{"due", "uno"}));
+  c.lstElenco->setCurrentRow(1);
+  c.lstElenco_Click();
+  EXPECT_TRUE(w.mnuUp->isEnabled());
+  EXPECT_FALSE(w.mnuDown->isEnabled());
+  w.mnuEdit->close();
+  w.mnuDelete->trigger();
+  EXPECT_EQ(items(c.lstElenco), QStringList{"due"});
+
+  // A forum chosen with the index's toggle armed reaches the favourites.
+  emit w.fraForum->favouriteChosen(QStringLiteral("101 Calcio"));
+  EXPECT_EQ(items(w.fraPreferiti->lstPreferiti), QStringList{"101 Calcio"});
 }

@@ -1,0 +1,35 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Downloads a station playlist and follows it to the stream it names, since
+// the engine cannot read playlists. A playlist naming another playlist is
+// followed a few steps deep; references are taken relative to the playlist's
+// own address. One request at a time: a new one or cancel() drops the one
+// running, and nothing is heard from it afterwards.
+class PlaylistResolver : public QObject {
+  Q_OBJECT
+public:
+  explicit PlaylistResolver(QObject* parent = nullptr);
+  ~PlaylistResolver() override;
+
+  void resolve(const QUrl& playlist);
+  void cancel();
+  // A playlist is being fetched.
+  bool busy() const { return !reply_.isNull(); }
+
+signals:
+  void resolved(const QUrl& stream);
+  // Unreachable, or no stream named in what came back.
+  void failed();
+
+private:
+  void fetch(const QUrl& playlist, int depth);
+
+  QNetworkAccessManager* net_;
+  QPointer<QNetworkReply> reply_; // the request whose answer still counts
+};
