@@ -141,20 +141,9 @@ QImage iconOf(const QWidget* w) {
   return w->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-struct Program {
-  Portal portal;
-  QTemporaryDir folder;
-  E2EPlatform platform;
-  NRV_SLV3 state;
-  std::unique_ptr<frmNRV_SLV3> win;
-
-  frmNRV_SLV3* start() {
-    if (!portal.start())
-      return nullptr;
-    e2e::usePortal(portal);
-    platform.folder = folder.path();
-    return e2e::startProgram(platform, state, win);
-  }
+// The program on its own portal and folder, as every end-to-end test starts it.
+struct Program : e2e::Run {
+  frmNRV_SLV3* start() { return serve() ? Run::start() : nullptr; }
 };
 
 const QString kNotice = QStringLiteral(
