@@ -47,7 +47,7 @@ void ComposerPanel::buildList(QFrame* f) {
   ui::place(lstElenco, 75, 1125, 3285, 1950);
   ui::setColors(lstElenco, kModeBack, kLabelColor);
   lstElenco->setFont(ui::font(8.25));
-  connect(lstElenco, &QListWidget::itemClicked, this, [this] { lstElenco_Click(); });
+  ui::onItemClick(lstElenco, [this] { lstElenco_Click(); });
   lstElenco->installEventFilter(this);
 
   ui::label(f, QStringLiteral("Aggiungi un Elemento"), 75, 3270, 1950, 225, labelFont, kLabelColor,
