@@ -21,8 +21,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Debian does not put the 64-bit loader on the PATH (/usr/bin/wine looks for
-# the 32-bit one first and warns when it is missing).
+# the 32-bit one first and warns when it is missing). Wine is kept quiet and
+# from adding menu entries to the user's desktop.
 find_program(SLV_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(SLV_WINE64)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env WINEDEBUG=-all ${SLV_WINE64})
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d ${SLV_WINE64})
 endif()
