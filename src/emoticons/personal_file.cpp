@@ -2,6 +2,7 @@
 
 #include "core/datafile.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace slv::emoticons {
@@ -20,7 +21,10 @@ PersonalSet parsePersonalSet(std::string_view bytes) {
 }
 
 PersonalSet readPersonalSet(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  // The path is UTF-8. A narrow path would be read in the ANSI code page on
+  // Windows, and a folder named outside it would not be found.
+  std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                   std::ios::binary);
   if (!in.is_open())
     return PersonalSet{{}, {}, false};
   std::string bytes;

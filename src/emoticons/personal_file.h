@@ -20,7 +20,7 @@ struct PersonalSet {
 
 // The set held by the bytes of a personal file.
 PersonalSet parsePersonalSet(std::string_view bytes);
-// The set held by the file at `path`. A missing file gives an empty set that is
+// The set held by the file at `path` (UTF-8). A missing file gives an empty set that is
 // not ok; reading never creates the file.
 PersonalSet readPersonalSet(const std::string& path);
 

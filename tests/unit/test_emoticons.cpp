@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace slv::emoticons;
@@ -105,9 +105,8 @@ TEST(PersonalSet, EmptyAndDamagedFiles) {
 class PersonalFile : public ::testing::Test {
 protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/slv-emo-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    dir = fs::temp_directory_path() / ("slv-emo-" + std::to_string(std::random_device{}()));
+    ASSERT_TRUE(fs::create_directory(dir)) << dir;
     path = (dir / "Personali.et2").string();
   }
   void TearDown() override { fs::remove_all(dir); }

@@ -1,6 +1,7 @@
 // Data files on disk, in a folder whose name is not ASCII: the bytes written
 // are the bytes read, on Linux and on a Windows C runtime alike.
 #include "core/datafile.h"
+#include "emoticons/personal_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -58,4 +59,15 @@ TEST_F(DataFileOnDisk, CrLfAndWindows1252BytesAreWrittenBackExactly) {
   ASSERT_TRUE(encoded);
   write(folder / "Favourite.svl", *encoded);
   EXPECT_EQ(read(folder / "Favourite.svl"), file); // a text-mode stream would double each CR
+}
+
+TEST_F(DataFileOnDisk, ThePersonalFileIsReadThroughAUtf8Path) {
+  // The program hands over its folder as UTF-8; a Windows runtime would read a
+  // narrow path in the ANSI code page and look for another folder.
+  const fs::path file = folder / "Personali.et2";
+  write(file, "\"Gatto\"\r\n\"http://img.test/g.gif\"\r\n");
+  const std::u8string utf8 = file.u8string();
+  const auto set = slv::emoticons::readPersonalSet(std::string(utf8.begin(), utf8.end()));
+  EXPECT_TRUE(set.ok);
+  EXPECT_EQ(set.names, std::vector<std::string>{"Gatto"});
 }

@@ -1,11 +1,8 @@
 #pragma once
-// The few POSIX calls the unit tests use to set up their surroundings, made of
+// The two POSIX calls the unit tests use to set up their surroundings, made of
 // their Windows counterparts. Included ahead of every unit test in the Windows
 // build only; the code under test never sees it.
 #include <cstdlib>
-#include <cstring>
-#include <direct.h>
-#include <io.h>
 
 // An empty value removes the variable on Windows, where no variable can be
 // empty; the configuration treats both alike.
@@ -17,10 +14,4 @@ inline int setenv(const char* name, const char* value, int overwrite) {
 
 inline int unsetenv(const char* name) {
   return _putenv_s(name, "") == 0 ? 0 : -1;
-}
-
-inline char* mkdtemp(char* templ) {
-  if (_mktemp_s(templ, std::strlen(templ) + 1) != 0 || _mkdir(templ) != 0)
-    return nullptr;
-  return templ;
 }
