@@ -1,7 +1,8 @@
 // Inputs the fuzzer has found or that seed it: each reads without a crash as a
-// data file and as a station playlist.
+// data file, as Windows-1252 text and as a station playlist.
 #include "core/datafile.h"
 #include "core/asx.h"
+#include "core/cp1252.h"
 
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,8 @@ TEST(FuzzRegressions, EveryKeptInputReadsSafely) {
     if (const auto written = slv::encodeLines(fields)) {
       EXPECT_EQ(slv::readFields(*written), fields) << entry.path();
     }
+    // Any bytes survive the trip to the program's text and back.
+    EXPECT_EQ(slv::utf8ToCp1252(slv::cp1252ToUtf8(bytes)), bytes) << entry.path();
     // The same bytes as a station playlist: a stream found is one clean line.
     if (const auto ref = slv::asx::firstReference(bytes)) {
       EXPECT_FALSE(ref->empty()) << entry.path();
