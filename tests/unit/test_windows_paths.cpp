@@ -27,6 +27,11 @@ protected:
     out << bytes;
     ASSERT_TRUE(out.flush()) << file;
   }
+  // A path as the program holds it: UTF-8 in a std::string.
+  static std::string utf8(const fs::path& p) {
+    const std::u8string s = p.u8string();
+    return {s.begin(), s.end()};
+  }
   static std::string read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -39,7 +44,7 @@ protected:
 
 TEST_F(DataFileOnDisk, AFolderNamedInUtf8IsFoundUnderItsName) {
   write(folder / "Favourite.svl", "\"a\"\r\n");
-  EXPECT_EQ(fs::directory_iterator(root / "Documenti")->path().filename().u8string(), u8"Società");
+  EXPECT_EQ(utf8(fs::directory_iterator(root / "Documenti")->path().filename()), "Società");
   EXPECT_EQ(read(folder / "Favourite.svl"), "\"a\"\r\n");
 }
 
@@ -66,8 +71,7 @@ TEST_F(DataFileOnDisk, ThePersonalFileIsReadThroughAUtf8Path) {
   // narrow path in the ANSI code page and look for another folder.
   const fs::path file = folder / "Personali.et2";
   write(file, "\"Gatto\"\r\n\"http://img.test/g.gif\"\r\n");
-  const std::u8string utf8 = file.u8string();
-  const auto set = slv::emoticons::readPersonalSet(std::string(utf8.begin(), utf8.end()));
+  const auto set = slv::emoticons::readPersonalSet(utf8(file));
   EXPECT_TRUE(set.ok);
   EXPECT_EQ(set.names, std::vector<std::string>{"Gatto"});
 }
