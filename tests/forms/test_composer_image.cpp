@@ -9,8 +9,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#if !defined(_WIN32)
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -163,6 +165,7 @@ TEST_F(ComposerImage, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   EXPECT_TRUE(QFileInfo(dir.filePath("Personali.et2")).isDir());
 }
 
+#if !defined(_WIN32) // a full disk is a file-size limit
 TEST(PersonalFileAppend, AWriteThatFailsHalfWayTakesBackWhatItWrote) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Personali.et2");
@@ -188,3 +191,4 @@ TEST(PersonalFileAppend, AWriteThatFailsHalfWayTakesBackWhatItWrote) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), before);
 }
+#endif

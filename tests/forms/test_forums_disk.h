@@ -1,10 +1,13 @@
 #pragma once
-// A disk that fills up: while an object of this class lives, no file of the
-// process grows beyond the given size, so a write stops halfway as it does
-// on a full disk. Unlike a read-only folder it holds for root too.
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+
+// A disk that fills up: while an object of this class lives, no file of the
+// process grows beyond the given size, so a write stops halfway as it does
+// on a full disk. Unlike a read-only folder it holds for root too. A POSIX
+// facility: the tests that use it are built where it exists.
+#if !defined(_WIN32)
 #include <csignal>
 #include <sys/resource.h>
 
@@ -28,6 +31,7 @@ private:
   rlimit saved_{};
   void (*old_)(int) = nullptr;
 };
+#endif
 
 // The bytes of a file, or "<missing>" when it cannot be read.
 inline QByteArray bytesOf(const QString& path) {
