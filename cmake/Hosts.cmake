@@ -67,6 +67,10 @@ if(NOT PROJECT_VERSION)
   message(FATAL_ERROR "Hosts.cmake needs project(... VERSION x.y.z) first")
 endif()
 
+# One name for the desktop entry, the metadata, the icon and the window's
+# desktop file name (QGuiApplication::setDesktopFileName).
+set(SLV_APP_ID "example.norvalis.solvarino3w")
+
 set(SLV_DEFAULTS_LINES "")
 foreach(name IN LISTS SLV_CONFIGURABLE_DEFAULTS)
   string(APPEND SLV_DEFAULTS_LINES "#define SLV_DEFAULT_${name} \"${SLV_${name}}\"\n")

@@ -10,15 +10,12 @@
 #   share/man/man1/solvarino.1.gz
 #   share/doc/solvarino/{copyright,changelog.gz}
 #
-# A package for Debian wants the prefix /usr: configure with
-# -DCMAKE_INSTALL_PREFIX=/usr (the manual page names the installed paths).
+# The package installs under /usr whatever the build's own prefix, so it is
+# made from the normal build (cpack -G DEB in the build folder), no second build.
 include_guard(GLOBAL)
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/Hosts.cmake)
 
-# One name for the desktop entry, the metadata, the icon and the window's
-# desktop file name (QGuiApplication::setDesktopFileName).
-set(SLV_APP_ID "example.norvalis.solvarino3w")
 set(SLV_PACKAGE_NAME "solvarino")
 # The day this version was released: bump it with project(... VERSION ...).
 set(SLV_RELEASE_DATE "2026-12-07")
@@ -32,7 +29,9 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 set(SLV_PACKAGING_SRC "${CMAKE_SOURCE_DIR}/packaging")
 set(SLV_PACKAGING_OUT "${CMAKE_BINARY_DIR}/packaging")
-set(SLV_FULL_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/solvarino")
+set(SLV_PACKAGE_PREFIX "/usr")
+# The manual page names the package's paths.
+set(SLV_FULL_DATA_DIR "${SLV_PACKAGE_PREFIX}/${CMAKE_INSTALL_DATADIR}/solvarino")
 set(SLV_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/${SLV_PACKAGE_NAME}")
 
 install(TARGETS solvarino RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -124,7 +123,7 @@ set(CPACK_PACKAGE_NAME ${SLV_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Norvalis")
 set(CPACK_PACKAGE_CONTACT "${SLV_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${SLV_PACKAGE_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dedicated browser for a community portal's forum members")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -1,20 +1,52 @@
 // SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
+#include "core/command_line.h"
 #include "platform/QtPlatform.h"
-#include "ui/NRV_SLV3.h"
+#include "platform/SingleInstance.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
+#include "slv_defaults.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTranslator>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
+  // Answered before anything needs a display.
+  const slv::CommandLine cmd = slv::parseCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
+  if (cmd.action == slv::CommandLine::Help || cmd.action == slv::CommandLine::Version) {
+    std::fputs(
+        (cmd.action == slv::CommandLine::Help ? slv::helpText() : slv::versionText()).c_str(),
+        stdout);
+    return 0;
+  }
+  if (cmd.action == slv::CommandLine::Unknown) {
+    const std::string help = slv::helpText();
+    std::fprintf(stderr, "solvarino: opzione sconosciuta: %s\n%s", cmd.unknown.c_str(),
+                 help.substr(0, help.find('\n') + 1).c_str());
+    return 2;
+  }
+  // A normal start prints nothing: the engine's start-up report and other
+  // notes stay quiet, warnings do not. QT_LOGGING_RULES still wins.
+  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));
   QApplication::setOrganizationName(QStringLiteral("Norvalis"));
+  QApplication::setApplicationVersion(QStringLiteral(SLV_VERSION));
+  // The desktop entry's name, so a dock shows the program's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(SLV_APP_ID));
+
+  // One program per user: a second start brings the running one forward.
+  SingleInstance instance;
+  if (instance.handedOver())
+    return 0;
+
   // Every text of the program is Italian; Qt's own dialogs (save choice,
   // standard buttons) follow, whatever the desktop's language.
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
@@ -26,6 +58,11 @@ int main(int argc, char* argv[]) {
   QtPlatform platform;
   NRV_SLV3 state;
   std::unique_ptr<frmNRV_SLV3> mainWindow;
+  QObject::connect(&instance, &SingleInstance::activationRequested, [&mainWindow] {
+    // While the splash stands the window comes up anyway.
+    if (mainWindow && mainWindow->isVisible())
+      mainWindow->bringToFront();
+  });
   startProgram(platform, state, mainWindow);
   const int rc = QApplication::exec();
   mainWindow.reset();

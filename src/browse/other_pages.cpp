@@ -1,11 +1,12 @@
 #include "browse/other_pages.h"
 
 #include "core/config.h"
+#include "slv_defaults.h"
 
 namespace slv::browse {
 
 std::string homePageAddress() {
-  return configValue("SLV_HOMEPAGE_URL", "http://skyforall.freeweb.example/");
+  return configValue("SLV_HOMEPAGE_URL", SLV_DEFAULT_HOMEPAGE_URL);
 }
 
 std::optional<std::string> pageAddress(int index) {

@@ -40,7 +40,7 @@ void frmDone::paintEvent(QPaintEvent*) {
 }
 
 QPixmap frmDone::picture() {
-  QPixmap pm(120, 120);
+  QPixmap pm = ui::canvas(120, 120);
   pm.fill(Qt::white);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,7 @@
 #include "config.h"
 
+#include "slv_defaults.h"
+
 #include <cstdlib>
 
 namespace slv {
@@ -12,9 +14,15 @@ std::string configValue(const char* envName, const char* fallback) {
 }
 
 namespace config {
-std::string portalHost() { return configValue("SLV_PORTAL_HOST", "www.portale.example"); }
-std::string mailHost() { return configValue("SLV_MAIL_HOST", "webmail.portale.example"); }
-std::string makerHost() { return configValue("SLV_MAKER_HOST", "www.norvalis.example"); }
+std::string portalHost() {
+  return configValue("SLV_PORTAL_HOST", SLV_DEFAULT_PORTAL_HOST);
+}
+std::string mailHost() {
+  return configValue("SLV_MAIL_HOST", SLV_DEFAULT_MAIL_HOST);
+}
+std::string makerHost() {
+  return configValue("SLV_MAKER_HOST", SLV_DEFAULT_MAKER_HOST);
+}
 
 std::string httpAddress(const std::string& host, const std::string& path) {
   return "http://" + host + path;

@@ -23,28 +23,29 @@ const QString kTitle = QStringLiteral("EmoTray SLV 3");
 
 // The face of the OK button: 405 x 300 twips.
 QPixmap okPicture() {
-  QPixmap pm(ui::px(405), ui::px(300));
+  const int w = ui::px(405), h = ui::px(300);
+  QPixmap pm = ui::canvas(w, h);
   pm.fill(QColor(224, 224, 224));
   QPainter p(&pm);
   p.setPen(Qt::white);
-  p.drawLine(0, 0, pm.width() - 1, 0);
-  p.drawLine(0, 0, 0, pm.height() - 1);
+  p.drawLine(0, 0, w - 1, 0);
+  p.drawLine(0, 0, 0, h - 1);
   p.setPen(QColor(96, 96, 96));
-  p.drawLine(0, pm.height() - 1, pm.width() - 1, pm.height() - 1);
-  p.drawLine(pm.width() - 1, 0, pm.width() - 1, pm.height() - 1);
+  p.drawLine(0, h - 1, w - 1, h - 1);
+  p.drawLine(w - 1, 0, w - 1, h - 1);
   p.setPen(QColor(0, 0, 128));
   p.setFont(ui::font(8.25, true));
-  p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("OK"));
+  p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, QStringLiteral("OK"));
   return pm;
 }
 
 // The signal of a completed copy: 1530 x 1245 twips.
 QPixmap donePicture() {
-  QPixmap pm(ui::px(1530), ui::px(1245));
-  pm.fill(Qt::transparent);
+  const int w = ui::px(1530), h = ui::px(1245);
+  QPixmap pm = ui::canvas(w, h);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF disc(pm.width() / 2.0 - 27, 2, 54, 54);
+  const QRectF disc(w / 2.0 - 27, 2, 54, 54);
   p.setBrush(QColor(40, 170, 70));
   p.setPen(QPen(QColor(0, 90, 30), 2));
   p.drawEllipse(disc);
@@ -57,8 +58,7 @@ QPixmap donePicture() {
   p.drawPath(tick);
   p.setPen(QColor(0, 0, 128));
   p.setFont(ui::font(9, true));
-  p.drawText(QRect(0, 58, pm.width(), pm.height() - 58), Qt::AlignHCenter | Qt::AlignTop,
-             QStringLiteral("Copiato !"));
+  p.drawText(QRect(0, 58, w, h - 58), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Copiato !"));
   return pm;
 }
 

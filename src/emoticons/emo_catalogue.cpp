@@ -1,6 +1,7 @@
 #include "emoticons/emo_catalogue.h"
 
 #include "core/config.h"
+#include "slv_defaults.h"
 
 #include <array>
 
@@ -106,7 +107,7 @@ std::string imageTag(std::string_view address) {
 }
 
 std::string emoBaseAddress() {
-  return slv::config::httpAddress(slv::configValue("SLV_EMO_HOST", "emoticons.portale.example"),
+  return slv::config::httpAddress(slv::configValue("SLV_EMO_HOST", SLV_DEFAULT_EMO_HOST),
                                   "/emoticons/");
 }
 

@@ -2,12 +2,14 @@
 
 #include "core/config.h"
 #include "forums/ForumListFile.h"
-#include "ui/ToggleButton.h"
+#include "forums/favourites_removal.h"
 #include "forums/forum_address.h"
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
-#include "ui/Widgets.h"
+#include "platform/Strings.h"
 #include "ui/PanelHost.h"
+#include "ui/ToggleButton.h"
+#include "ui/Widgets.h"
 
 #include <QListWidget>
 #include <tuple>
@@ -82,11 +84,19 @@ void FavouritesPanel::lstPreferiti_Click() {
 
 void FavouritesPanel::removeFavourite(int index) {
   const QString entry = lstPreferiti->item(index)->text();
-  // Only the chosen item goes, also when the same forum stands twice.
-  delete lstPreferiti->takeItem(index);
-  QStringList remaining;
-  for (int i = 0; i < lstPreferiti->count(); ++i)
-    remaining << lstPreferiti->item(i)->text();
+  // The file may have changed since the list was read: the entry is taken out
+  // of what is on disk now, so nothing added meanwhile is lost.
+  QStringList remaining = slv::forums::readListFile(favouritesPath());
+  std::vector<std::string> onDisk;
+  for (const QString& line : remaining)
+    onDisk.push_back(slv::toStd(line));
+  const auto line =
+      slv::forums::lineToRemove(onDisk, static_cast<std::size_t>(index), slv::toStd(entry));
+  if (!line) {
+    reloadFavourites(); // already gone: nothing to write
+    return;
+  }
+  remaining.removeAt(static_cast<qsizetype>(*line));
   const slv::forums::WriteOutcome out = slv::forums::rewriteEntries(favouritesPath(), remaining);
   if (out.kind == slv::forums::WriteOutcome::Refused) {
     host_.platform().msgBox(

@@ -1,20 +1,21 @@
 #include "imagesearch/search_services.h"
 
 #include "core/config.h"
+#include "slv_defaults.h"
 
 namespace slv::imagesearch {
 
 std::string googleHost() {
-  return configValue("SLV_GOOGLE_HOST", "www.google.it");
+  return configValue("SLV_GOOGLE_HOST", SLV_DEFAULT_GOOGLE_HOST);
 }
 std::string yahooHost() {
-  return configValue("SLV_YAHOO_HOST", "it.images.search.yahoo.com");
+  return configValue("SLV_YAHOO_HOST", SLV_DEFAULT_YAHOO_HOST);
 }
 std::string dittoHost() {
-  return configValue("SLV_DITTO_HOST", "www.ditto.example");
+  return configValue("SLV_DITTO_HOST", SLV_DEFAULT_DITTO_HOST);
 }
 std::string calshopHost() {
-  return configValue("SLV_CALSHOP_HOST", "www.calshop.example");
+  return configValue("SLV_CALSHOP_HOST", SLV_DEFAULT_CALSHOP_HOST);
 }
 
 std::string domainName(const std::string& host) {

@@ -3,6 +3,7 @@
 #include "core/config.h"
 #include "info/about_slide.h"
 #include "platform/Platform.h"
+#include "slv_defaults.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
@@ -18,7 +19,8 @@ namespace {
 
 // The portal's name as the subtitle shows it.
 QString portalName() {
-  return QString::fromStdString(slv::configValue("SLV_PORTAL_NAME", "Portale")).toUpper();
+  return QString::fromStdString(slv::configValue("SLV_PORTAL_NAME", SLV_DEFAULT_PORTAL_NAME))
+      .toUpper();
 }
 
 // A long configured name shrinks the line rather than losing its ends.
@@ -46,7 +48,12 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
   Label4 = ui::label(this, QStringLiteral("w"), 5070, 150, 555, 825, titleW, 0x0000FF00);
   Label3 = ui::label(this, QStringLiteral("w"), 5145, 195, 555, 825, titleW, 0x00008000);
   Label3->stackUnder(Label4);
-  Label9 = ui::label(this, QStringLiteral("VER 3.3.012"), 150, 1110, 5655, 255, small, 0x00FF0000);
+  Label9 = ui::label(this,
+                     QStringLiteral("VER %1.%2.%3")
+                         .arg(SLV_VERSION_MAJOR)
+                         .arg(SLV_VERSION_MINOR)
+                         .arg(SLV_VERSION_PATCH, 3, 10, QLatin1Char('0')),
+                     150, 1110, 5655, 255, small, 0x00FF0000);
   Label5 = ui::label(this, QStringLiteral("BROWSER DEDICATO AI FORUMISTI DI ") + portalName(), 150,
                      1665, 5655, 255, small, 0x00E0E0E0);
   fitText(Label5);

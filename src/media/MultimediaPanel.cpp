@@ -1,5 +1,7 @@
 #include "media/MultimediaPanel.h"
 
+#include "platform/Platform.h"
+
 #include "media/FileLists.h"
 #include "media/MusicPictures.h"
 #include "media/music.h"
@@ -69,7 +71,8 @@ MultimediaPanel::MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* mini
   connect(dirMM, &DirListBox::Change, this, &MultimediaPanel::dirMM_Change);
   connect(fleMM, &FileListBox::Click, this, &MultimediaPanel::fleMM_Click);
   drvMM->setDrives(DriveListBox::mountedDrives());
-  dirMM->setPath(QDir::currentPath());
+  // The lists start on the program's own folder, where its data lives.
+  dirMM->setPath(host_.platform().applicationFolder());
   drvMM->showDriveOf(dirMM->path());
 
   chkContM = new QCheckBox(QStringLiteral("Suona tutti i brani a seguire"), this);

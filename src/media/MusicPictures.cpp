@@ -13,8 +13,7 @@ namespace {
 // A rounded light tile with a dark-blue symbol, like the toolbar's pictures.
 QPixmap tile(const std::function<void(QPainter&, double)>& symbol) {
   const int side = ui::px(330);
-  QPixmap pm(side, side);
-  pm.fill(Qt::transparent);
+  QPixmap pm = ui::canvas(side, side);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient g(0, 0, 0, side);

@@ -1,6 +1,7 @@
 #include "media/music.h"
 
 #include "core/config.h"
+#include "slv_defaults.h"
 
 #include <cmath>
 
@@ -34,10 +35,10 @@ std::optional<int> tickAdvance(std::optional<double> position, std::optional<dou
 const StationInfo& station(Station s) {
   static const StationInfo latteMiele{"Latte e Miele", "/lattemiele.asx",
                                       "Stai Ascoltando > RADIO LATTE E MIELE",
-                                      "SLV_LATTEMIELE_HOST", "stream.lattemiele.example"};
+                                      "SLV_LATTEMIELE_HOST", SLV_DEFAULT_LATTEMIELE_HOST};
   static const StationInfo radioItalia{"Radio Italia", "/player/rindigital.asx",
                                        "Stai Ascoltando > RADIO ITALIA NETWORK",
-                                       "SLV_RADIOITALIA_HOST", "www.radioitalia.example"};
+                                       "SLV_RADIOITALIA_HOST", SLV_DEFAULT_RADIOITALIA_HOST};
   return s == Station::LatteMiele ? latteMiele : radioItalia;
 }
 

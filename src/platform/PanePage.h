@@ -13,6 +13,10 @@ public:
 
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+  // The pages' own console lines are the portal's business, not the user's
+  // terminal's.
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                const QString&) override {}
 
 private:
   void openNewWindow(QWebEngineNewWindowRequest& request);

@@ -1,9 +1,11 @@
 #include "platform/QtPlatform.h"
 
+#include "core/beep_sound.h"
+#include "core/data_folder.h"
 #include "platform/Downloads.h"
 #include "platform/QtMediaPlayer.h"
+#include "platform/Strings.h"
 #include "platform/WebEnginePane.h"
-#include "core/beep_sound.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -12,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
@@ -166,7 +169,33 @@ QSize QtPlatform::screenSize() const {
 }
 
 QString QtPlatform::applicationFolder() const {
-  return QCoreApplication::applicationDirPath();
+  // Decided once: every data file of the run lives in the same folder.
+  if (dataFolder_.isEmpty())
+    dataFolder_ = chooseDataFolder();
+  return dataFolder_;
+}
+
+QString QtPlatform::chooseDataFolder() {
+  const QString exe = QCoreApplication::applicationDirPath();
+  const QString index = QStringLiteral("/Allforums.svl");
+  slv::DataFolderFacts facts;
+  facts.exeFolder = slv::toStd(exe);
+  facts.exeHoldsIndex = QFileInfo::exists(exe + index);
+  facts.exeWritable = QFileInfo(exe).isWritable();
+  const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  facts.userFolder = slv::toStd(user);
+  facts.userHoldsIndex = QFileInfo::exists(user + index);
+  const QString shipped = slv::qs(slv::shippedDataFolder(facts.exeFolder)) + index;
+  facts.shippedIndex = QFileInfo::exists(shipped);
+  const slv::DataFolderPlan plan = slv::planDataFolder(facts);
+  const QString folder = slv::qs(plan.folder);
+  if (folder == user) {
+    // A folder that cannot be made leaves empty lists; a write that fails says so.
+    QDir().mkpath(folder);
+    if (plan.seedIndex)
+      QFile::copy(shipped, folder + index); // never replaces an existing file
+  }
+  return folder;
 }
 
 int QtPlatform::showModal(QDialog& dialog) { return dialog.exec(); }

@@ -32,7 +32,13 @@ public:
   static QString profileName();
   static QString profileFolder();
 
+  // The folder of the data files: beside the executable in a folder the user
+  // unpacked and can write, else the user's own data folder, seeded with the
+  // shipped forum index.
+  static QString chooseDataFolder();
+
 private:
+  mutable QString dataFolder_;
   QWebEngineProfile* profile_ = nullptr;
   std::unique_ptr<DownloadHandler> downloads_;
   std::unique_ptr<QTemporaryFile> beepFile_;

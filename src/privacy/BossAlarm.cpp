@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
@@ -69,7 +70,10 @@ BossAlarm::~BossAlarm() {
 QPixmap BossAlarm::spreadsheetIcon() {
   // A worksheet page: green header row, grey row numbers, a grid and a few
   // filled cells.
-  QImage img(32, 32, QImage::Format_RGB888);
+  // Opaque, at the screen's density like every drawn picture.
+  const qreal ratio = ui::pictureRatio();
+  QImage img(qCeil(32 * ratio), qCeil(32 * ratio), QImage::Format_RGB888);
+  img.setDevicePixelRatio(ratio);
   img.fill(QColor(192, 192, 192));
   QPainter p(&img);
   const QColor green(30, 120, 60);

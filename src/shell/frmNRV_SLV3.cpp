@@ -146,12 +146,14 @@ void frmNRV_SLV3::buildToolbar(QWidget* canvas) {
   const int tabTops[3] = {240, 255, 255};
   for (int i = 0; i < 3; ++i) {
     pboWins[i] = new PictureBox(canvas, ui::wordPicture(tabWords[i]), tabLefts[i], tabTops[i]);
+    pboWins[i]->setAccessibleName(tabWords[i]);
     connect(pboWins[i], &PictureBox::clicked, this, [this, i] { pboWins_Click(i); });
   }
   pboWins[0]->setBorderStyle(1);
 
   pboAllarme = new PictureBox(canvas, ui::wordPicture(QStringLiteral("ALLARME"), QColor(220, 60, 60)),
                               7230, 240);
+  pboAllarme->setAccessibleName(QStringLiteral("ALLARME"));
   connect(pboAllarme, &PictureBox::clicked, this, [this] { alarm->raiseAlarm(); });
 
   fraMM = new QWidget(canvas);
@@ -460,6 +462,15 @@ void frmNRV_SLV3::Form_Resize() {
       return;
   }
   Form_Paint();
+}
+
+void frmNRV_SLV3::bringToFront() {
+  // Leaving the task bar is a state change: Form_Resize runs the restore
+  // procedure (question or password) before the disguise comes off.
+  if (isMinimized())
+    showNormal();
+  raise();
+  activateWindow();
 }
 
 void frmNRV_SLV3::resizeEvent(QResizeEvent* e) {

@@ -58,6 +58,9 @@ public:
   void Form_KeyDown(int KeyCode, int Shift);
   void Form_Paint();
   void Form_Resize();
+  // A later start of the program asked for this window. A disguised window
+  // comes back only through the restore procedure, as from the task bar.
+  void bringToFront();
   QFrame* panelFrame(int n) const;
 
   // --- panes and navigation

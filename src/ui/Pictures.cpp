@@ -9,8 +9,7 @@
 namespace ui {
 
 QPixmap appIcon() {
-  QPixmap pm(32, 32);
-  pm.fill(Qt::transparent);
+  QPixmap pm = canvas(32, 32);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(QColor(128, 128, 255));
@@ -23,13 +22,13 @@ QPixmap appIcon() {
 }
 
 QPixmap splashLogo() {
-  QPixmap pm(600, 300);
+  QPixmap pm = canvas(600, 300);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient g(0, 0, 600, 300);
   g.setColorAt(0, QColor(40, 40, 150));
   g.setColorAt(1, QColor(140, 140, 255));
-  p.fillRect(pm.rect(), g);
+  p.fillRect(QRect(0, 0, 600, 300), g);
   // A few soft rings behind the name.
   p.setPen(QPen(QColor(255, 255, 255, 60), 6));
   for (int r = 60; r < 420; r += 70)

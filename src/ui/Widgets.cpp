@@ -1,11 +1,14 @@
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QtMath>
 
 namespace ui {
 
@@ -81,15 +84,27 @@ void styleButton(QAbstractButton* b, std::uint32_t back, const QFont& f) {
                        .arg(c.name()));
 }
 
+qreal pictureRatio() {
+  return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap canvas(int w, int h) {
+  const qreal ratio = pictureRatio();
+  QPixmap pm(qCeil(w * ratio), qCeil(h * ratio));
+  pm.setDevicePixelRatio(ratio);
+  pm.fill(Qt::transparent);
+  return pm;
+}
+
 QPixmap wordPicture(const QString& word, QColor ground) {
-  QPixmap pm(60, 20);
+  QPixmap pm = canvas(60, 20);
   pm.fill(ground);
   QPainter p(&pm);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont f = font(7, true, true);
   p.setFont(f);
   p.setPen(Qt::white);
-  p.drawText(pm.rect(), Qt::AlignCenter, word.toUpper());
+  p.drawText(QRect(0, 0, 60, 20), Qt::AlignCenter, word.toUpper());
   return pm;
 }
 
@@ -152,8 +167,40 @@ void clickOnEnter(QListWidget* list, std::function<void()> click) {
 
 } // namespace ui
 
+namespace {
+
+// A picture box is a button to a screen reader: its name is its caption or,
+// without one, its tooltip, and pressing it clicks it.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+  explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+      return widget()->toolTip();
+    return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && widget()->isEnabled())
+      emit static_cast<PictureBox*>(widget())->clicked();
+  }
+};
+
+QAccessibleInterface* pictureBoxAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+    return new PictureBoxAccessible(static_cast<PictureBox*>(object));
+  return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent, const QPixmap& picture, int leftTwips, int topTwips)
     : QLabel(parent), picture_(picture), origin_(ui::px(leftTwips), ui::px(topTwips)) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(pictureBoxAccessible);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
   setCursor(Qt::PointingHandCursor);
   resizeToPicture();
 }
@@ -179,7 +226,8 @@ void PictureBox::setAutoSize(bool on) {
 void PictureBox::resizeToPicture() {
   // A single border adds two pixels on each side; the top-left corner stays.
   const int extra = autoSize_ && borderStyle_ == 1 ? 4 : 0;
-  setGeometry(origin_.x(), origin_.y(), picture_.width() + extra, picture_.height() + extra);
+  const QSize size = picture_.deviceIndependentSize().toSize();
+  setGeometry(origin_.x(), origin_.y(), size.width() + extra, size.height() + extra);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

@@ -47,6 +47,13 @@ void onItemClick(QListWidget* list, std::function<void()> click);
 // used from the keyboard.
 void clickOnEnter(QListWidget* list, std::function<void()> click);
 
+// A transparent picture of w x h pixels at the screen's density: at 200 %
+// scaling it holds twice the pixels each way, and a painter on it draws in
+// the w x h coordinates, so what is drawn stays sharp.
+QPixmap canvas(int w, int h);
+// The density drawn pictures are made at: the highest of the screens'.
+qreal pictureRatio();
+
 // A 60 x 20 picture of a word in white italic capitals on a light blue ground,
 // as the toolbar buttons show.
 QPixmap wordPicture(const QString& word, QColor ground = QColor(120, 170, 240));

@@ -188,6 +188,23 @@ TEST_F(Forums, OnlyTheChosenOneOfTwinFavouritesGoes) {
   EXPECT_EQ(items(favourites().lstPreferiti), QStringList{"205 Cucina"});
 }
 
+TEST_F(Forums, ARemovalWorksOnTheFileAsItIsNowNotOnTheListShown) {
+  writeFile("Favourite.svl", "\"101 Calcio\"\r\n\"205 Cucina\"\r\n");
+  load().mnuWindow[1]->trigger();
+  // Another start of the program added a forum in front after the list was read.
+  writeFile("Favourite.svl", "\"012 Caff\xE8\"\r\n\"101 Calcio\"\r\n\"205 Cucina\"\r\n");
+  favourites().chkAdd->click();
+  clickItem(favourites().lstPreferiti, 1);
+  EXPECT_EQ(readFile("Favourite.svl"), "\"012 Caff\xE8\"\r\n\"101 Calcio\"\r\n");
+  EXPECT_EQ(items(favourites().lstPreferiti), (QStringList{"012 Caffè", "101 Calcio"}));
+  // The chosen forum was taken out by hand meanwhile: nothing else goes.
+  writeFile("Favourite.svl", "\"012 Caff\xE8\"\r\n");
+  favourites().chkAdd->click();
+  clickItem(favourites().lstPreferiti, 1);
+  EXPECT_EQ(readFile("Favourite.svl"), "\"012 Caff\xE8\"\r\n");
+  EXPECT_EQ(items(favourites().lstPreferiti), QStringList{"012 Caffè"});
+}
+
 TEST_F(Forums, RemovingTheOnlyFavouriteLeavesAnEmptyFile) {
   writeFile("Favourite.svl", "\"101 Calcio\"\r\n");
   load().mnuWindow[1]->trigger();

@@ -87,8 +87,8 @@ TEST_F(Media, PanelMiniBarAndTimersAsTheWindowLoads) {
   EXPECT_EQ(m.chkContM->toolTip(), "Suona l'intera cartella");
   EXPECT_EQ(m.chkMusic->toolTip(), "Anche con il modulo non visibile continua a suonare");
   EXPECT_FALSE(m.chkContM->isChecked() || m.chkMusic->isChecked());
-  // The lists start on the working folder, its drive chosen, no file selected.
-  EXPECT_EQ(m.dirMM->path(), QDir::current().absolutePath());
+  // The lists start on the program's data folder, its drive chosen, no file selected.
+  EXPECT_EQ(m.dirMM->path(), QDir(platform.folder).absolutePath());
   EXPECT_EQ(m.fleMM->path(), m.dirMM->path());
   EXPECT_EQ(m.fleMM->listIndex(), -1);
   EXPECT_FALSE(m.drvMM->drive().isEmpty());

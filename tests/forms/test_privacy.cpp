@@ -426,3 +426,24 @@ TEST_F(Privacy, SessionEndingRunsTheSameDecisionAndAsksOnlyOnce) {
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(platform.messages.size(), 2u);
 }
+
+TEST_F(Privacy, ALaterStartOfTheProgramPassesTheLockAsTheTaskBarDoes) {
+  auto& w = load();
+  w.bringToFront(); // not disguised: no question
+  drain();
+  EXPECT_TRUE(platform.messages.empty());
+  protect("Gatto#99");
+  w.mnuAlert->trigger();
+  onRestore({"Cane#1"});
+  w.bringToFront();
+  drain();
+  EXPECT_EQ(restoreShown, 1);
+  EXPECT_EQ(state(), LockState::Locked);
+  EXPECT_TRUE(w.isMinimized());
+  EXPECT_EQ(w.windowTitle(), kExcel);
+  onRestore({"Gatto#99"});
+  w.bringToFront();
+  drain();
+  EXPECT_EQ(state(), LockState::Protected);
+  EXPECT_EQ(w.windowTitle(), kNormal);
+}

@@ -1,4 +1,5 @@
 // Forum page addresses.
+#include "forums/favourites_removal.h"
 #include "forums/forum_address.h"
 
 #include <gtest/gtest.h>
@@ -24,4 +25,17 @@ TEST(ForumAddress, CountsCharactersNotBytes) {
   EXPECT_EQ(boardNumber("èàù e altro"), "èàù");
   EXPECT_EQ(boardNumber("1€2 resto"), "1€2");
   EXPECT_EQ(boardNumber("è"), "è");
+}
+
+TEST(FavouritesRemoval, TakesTheChosenLineFromWhatIsOnDiskNow) {
+  using slv::forums::lineToRemove;
+  const std::vector<std::string> disk{"001 A", "012 Caffè", "002 B", "001 A"};
+  // Unchanged file: the chosen row, also when the same forum stands twice.
+  EXPECT_EQ(lineToRemove(disk, 3, "001 A"), 3u);
+  // A line added or removed above moved the entry: its first line goes.
+  EXPECT_EQ(lineToRemove(disk, 1, "002 B"), 2u);
+  EXPECT_EQ(lineToRemove(disk, 9, "001 A"), 0u);
+  // Gone from the file (or the file gone): nothing is taken out.
+  EXPECT_EQ(lineToRemove(disk, 0, "003 C"), std::nullopt);
+  EXPECT_EQ(lineToRemove({}, 0, "001 A"), std::nullopt);
 }
