@@ -1,15 +1,14 @@
 #include "media/MultimediaPanel.h"
 
-#include "platform/Platform.h"
-
 #include "media/FileLists.h"
 #include "media/MusicPictures.h"
+#include "media/MusicVars.h"
 #include "media/music.h"
 #include "platform/MediaPlayer.h"
-#include "ui/Widgets.h"
-#include "media/MusicVars.h"
+#include "platform/Platform.h"
 #include "platform/Strings.h"
 #include "ui/PanelHost.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -71,6 +71,7 @@ public:
   void setBorderStyle(int style);
   int borderStyle() const { return borderStyle_; }
   void setPicture(const QPixmap& picture);
+  const QPixmap& picture() const { return picture_; }
   // When on, the pressed look is shown between mouse press and release.
   void setPressedLook(bool on) { pressedLook_ = on; }
   void setAutoSize(bool on);
