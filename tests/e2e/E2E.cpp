@@ -73,6 +73,22 @@ frmNRV_SLV3* Run::start(qint64* splashToMainMs) {
   return startProgram(platform, state, win, splashToMainMs);
 }
 
+void Run::spawn(QProcess& process, const QString& program, const QString& home,
+                const QString& runtime) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* var : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
+    env.remove(QString::fromLatin1(var));
+  env.insert("HOME", home);
+  env.insert("XDG_RUNTIME_DIR", runtime);
+  env.insert("SLV_PORTAL_HOST", portal.host());
+  env.insert("SLV_MAIL_HOST", portal.host());
+  env.insert("SLV_MAKER_HOST", portal.host());
+  QDir().mkpath(runtime);
+  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  process.setProcessEnvironment(env);
+  process.start(program, {});
+}
+
 } // namespace e2e
 
 int main(int argc, char** argv) {

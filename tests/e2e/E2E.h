@@ -6,6 +6,7 @@
 #include "ui/NRV_SLV3.h"
 #include "shell/frmNRV_SLV3.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -49,6 +50,11 @@ struct Run {
   bool writeDataFile(const QString& name, const QByteArray& bytes);
   // Starts the program; null when its main window did not show.
   frmNRV_SLV3* start(qint64* splashToMainMs = nullptr);
+  // Starts the program's executable (the build's, or one installed) in a
+  // process of its own on this run's portal, with home as its user's home and
+  // runtime as its runtime folder.
+  void spawn(QProcess& process, const QString& program, const QString& home,
+             const QString& runtime);
 };
 
 } // namespace e2e
