@@ -328,9 +328,7 @@ void frmNRV_SLV3::Form_Load() {
       slv::forums::readListFile(platform_.dataFilePath("Favourite.svl")));
   fraForum->lstForum->addItems(slv::forums::readListFile(platform_.dataFilePath("Allforums.svl")));
 
-  const QSize screen = platform_.screenSize();
-  resize(screen.width(), screen.height());
-  move(0, 0);
+  coverScreen();
 
   const std::string portal = slv::config::portalHost();
   WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
@@ -444,7 +442,7 @@ void frmNRV_SLV3::Form_Paint() {
                      vbInformation, kProgramTitle);
     const QSize screen = platform_.screenSize();
     resize(width(), screen.height());
-    resize(screen.width(), screen.height());
+    coverScreen();
     layoutFailing_ = false;
     Form_Paint();
     return;
@@ -471,6 +469,25 @@ void frmNRV_SLV3::bringToFront() {
     showNormal();
   raise();
   activateWindow();
+}
+
+void frmNRV_SLV3::coverScreen() {
+  const QSize screen = platform_.screenSize();
+  const QRect outer = frameGeometry(), inner = geometry();
+  const int frameW = outer.width() - inner.width(), frameH = outer.height() - inner.height();
+  resize(screen.width() - frameW, screen.height() - frameH);
+  move(0, 0); // places the frame's corner
+}
+
+void frmNRV_SLV3::moveEvent(QMoveEvent* e) {
+  QMainWindow::moveEvent(e);
+  // A window manager's frame is known only once it has framed the shown
+  // window: then the window is fitted again, once.
+  if (!frameFitted_ && isVisible() && frameGeometry() != geometry()) {
+    frameFitted_ = true;
+    if (!isMinimized() && !isMaximized())
+      coverScreen();
+  }
 }
 
 void frmNRV_SLV3::resizeEvent(QResizeEvent* e) {

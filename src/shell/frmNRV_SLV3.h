@@ -137,6 +137,7 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
   void changeEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
@@ -147,6 +148,9 @@ private:
   void buildMenus();
   BrowserPane* pane(int k) const;
   void connectPanels();
+  // Sizes the window so that its outer frame, title bar included, covers the
+  // screen. Without a window manager the frame is the window itself.
+  void coverScreen();
 
   Platform& platform_;
   NRV_SLV3& app_;
@@ -154,4 +158,5 @@ private:
   bool layoutFailing_ = false;
   bool resizeQueued_ = false;
   bool closeDecided_ = false;
+  bool frameFitted_ = false; // the window manager's frame was taken into account
 };
