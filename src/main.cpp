@@ -33,6 +33,12 @@ int main(int argc, char* argv[]) {
   // A normal start prints nothing: the engine's start-up report and other
   // notes stay quiet, warnings do not. QT_LOGGING_RULES still wins.
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+  // The browser engine's own log lines too, unless the user asks for them.
+  if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QStringLiteral("--log-level")))
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            (qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS") + QStringLiteral(" --log-level=3"))
+                .trimmed()
+                .toUtf8());
 
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
