@@ -185,7 +185,10 @@ QString QtPlatform::chooseDataFolder() {
   const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   facts.userFolder = slv::toStd(user);
   facts.userHoldsIndex = QFileInfo::exists(user + index);
-  const QString shipped = slv::qs(slv::shippedDataFolder(facts.exeFolder)) + index;
+  // A read-only unpacked copy seeds from the index beside it, an installation
+  // from its shared data folder.
+  const QString shipped =
+      facts.exeHoldsIndex ? exe + index : slv::qs(slv::shippedDataFolder(facts.exeFolder)) + index;
   facts.shippedIndex = QFileInfo::exists(shipped);
   const slv::DataFolderPlan plan = slv::planDataFolder(facts);
   const QString folder = slv::qs(plan.folder);
