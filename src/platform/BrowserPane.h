@@ -1,12 +1,18 @@
 #pragma once
 // An embedded web browser: what the program asks of it, nothing more.
+#include <QObject>
 #include <QString>
 
 class QWidget;
 
-class BrowserPane {
+// What a site may ask to use, as the program names it to the user.
+enum class PanePermission { Notifications, Location, Camera, Microphone, CameraAndMicrophone, ScreenSharing };
+
+class BrowserPane : public QObject {
+  Q_OBJECT
 public:
-  virtual ~BrowserPane() = default;
+  using QObject::QObject;
+  ~BrowserPane() override = default;
 
   // The widget to place and show; owned by the pane's parent widget.
   virtual QWidget* widget() = 0;
@@ -16,10 +22,29 @@ public:
   virtual bool goBack() = 0;
   virtual bool goForward() = 0;
   virtual void stop() = 0;
+  // Reloads the page; after a crashed page, the address it showed.
   virtual void refresh() = 0;
   // Back to the first address the pane was sent to.
   virtual void goHome() = 0;
 
   virtual bool busy() const = 0;
   virtual QString locationURL() const = 0;
+
+  // Highlights the matches of text and moves to the next one (the previous
+  // one when backward); an empty text clears the highlighting. The outcome
+  // arrives as found().
+  virtual void findText(const QString& text, bool backward) = 0;
+  // 1.0 is the page's own size.
+  virtual double zoomFactor() const = 0;
+  virtual void setZoomFactor(double factor) = 0;
+  // The system's print dialog for the page.
+  virtual void print() = 0;
+  // The user's answer to permissionRequested.
+  virtual void answerPermission(const QString& site, PanePermission what, bool granted) = 0;
+
+signals:
+  // The matches of the last search: which one is current (from 1; 0 for none) and how many.
+  void found(int current, int total);
+  // A site asks to use something; answered with answerPermission.
+  void permissionRequested(const QString& site, PanePermission what);
 };

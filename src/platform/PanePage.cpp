@@ -1,8 +1,14 @@
 #include "platform/PanePage.h"
 
 #include "core/navigation_policy.h"
+#include "platform/LoginDialog.h"
+#include "platform/Platform.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QAuthenticator>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
 #include <utility>
@@ -68,16 +74,95 @@ void italianMenu(QWebEnginePage& page) {
 
 } // namespace
 
-PanePage::PanePage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {
+PanePage::PanePage(QWebEngineProfile* profile, Platform& platform, QObject* parent)
+    : QWebEnginePage(profile, parent), platform_(platform) {
   connect(this, &QWebEnginePage::newWindowRequested, this, &PanePage::openNewWindow);
   // A certificate the engine does not trust is refused, and the engine's own
   // page says so; nothing is accepted behind the user's back.
   connect(this, &QWebEnginePage::certificateError, this,
           [](QWebEngineCertificateError error) { error.rejectCertificate(); });
   italianMenu(*this);
+  connect(this, &QWebEnginePage::authenticationRequired, this,
+          [this](const QUrl& url, QAuthenticator* auth) { signIn(url, auth, QString()); });
+  connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
+          [this](const QUrl& url, QAuthenticator* auth, const QString& proxyHost) {
+            signIn(url, auth, proxyHost);
+          });
+}
+
+void PanePage::showNotice(const QString& html) {
+  noticePending_ = true;
+  setHtml(html);
+}
+
+QString PanePage::messageTitle(const QUrl& origin) {
+  const QString host = origin.host();
+  return host.isEmpty() ? QStringLiteral("Messaggio dalla pagina")
+                        : QStringLiteral("Messaggio dalla pagina %1").arg(host);
+}
+
+void PanePage::signIn(const QUrl& url, QAuthenticator* auth, const QString& proxyHost) {
+  const bool proxy = !proxyHost.isEmpty();
+  const QString site = proxy ? proxyHost : url.toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveUserInfo);
+  LoginDialog dialog(site, auth->realm(), proxy, QApplication::activeWindow());
+  if (platform_.showModal(dialog) == QDialog::Accepted) {
+    auth->setUser(dialog.txtUser->text());
+    auth->setPassword(dialog.txtPassword->text());
+  } else {
+    // A null authenticator ends the request: the server's own page shows.
+    *auth = QAuthenticator();
+  }
+}
+
+void PanePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg) {
+  platform_.msgBox(msg, vbOKOnly + vbExclamation, messageTitle(securityOrigin));
+}
+
+bool PanePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
+  return platform_.msgBox(msg, vbOKCancel + vbQuestion, messageTitle(securityOrigin)) == vbOK;
+}
+
+bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                                const QString& defaultValue, QString* result) {
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(messageTitle(securityOrigin));
+  dialog.setLabelText(msg);
+  dialog.setTextValue(defaultValue);
+  dialog.setOkButtonText(QStringLiteral("OK"));
+  dialog.setCancelButtonText(QStringLiteral("Annulla"));
+  if (platform_.showModal(dialog) != QDialog::Accepted)
+    return false;
+  *result = dialog.textValue();
+  return true;
+}
+
+QStringList PanePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                                  const QStringList&) {
+  QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Scegli il file da inviare"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  switch (mode) {
+  case FileSelectOpenMultiple: dialog.setFileMode(QFileDialog::ExistingFiles); break;
+  case FileSelectUploadFolder: dialog.setFileMode(QFileDialog::Directory); break;
+  default: dialog.setFileMode(QFileDialog::ExistingFile); break;
+  }
+  if (!oldFiles.isEmpty())
+    dialog.selectFile(oldFiles.constFirst());
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cerca in:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Apri"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+  if (platform_.showModal(dialog) != QDialog::Accepted)
+    return {};
+  return dialog.selectedFiles();
 }
 
 bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  // The program's own notice, once.
+  if (noticePending_ && isMainFrame && url.scheme() == QLatin1String("data")) {
+    noticePending_ = false;
+    return true;
+  }
   return slv::navigationAllowed(url.toString().toStdString(), sourceOf(type), isMainFrame);
 }
 

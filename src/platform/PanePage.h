@@ -1,15 +1,26 @@
 #pragma once
 // The page inside a browser pane: it keeps pages away from the user's files
 // and from other programs, and opens what a page wants in a new window in the
-// pane itself, since the program has no other browser windows.
+// pane itself, since the program has no other browser windows. What a page
+// asks of the user (messages, sign-in, files) it asks in the program's own
+// Italian dialogs.
 #include <QWebEnginePage>
 
+class Platform;
+class QAuthenticator;
 class QWebEngineNewWindowRequest;
 
 class PanePage : public QWebEnginePage {
   Q_OBJECT
 public:
-  PanePage(QWebEngineProfile* profile, QObject* parent);
+  PanePage(QWebEngineProfile* profile, Platform& platform, QObject* parent);
+
+  // Shows a page of the program's own in place of the page (the notice of a
+  // page that ended).
+  void showNotice(const QString& html);
+
+  // The title of the messages a page shows.
+  static QString messageTitle(const QUrl& origin);
 
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -17,7 +28,17 @@ protected:
   // terminal's.
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
                                 const QString&) override {}
+  void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+  bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+  bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
+                        QString* result) override;
+  QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                          const QStringList& acceptedMimeTypes) override;
 
 private:
   void openNewWindow(QWebEngineNewWindowRequest& request);
+  void signIn(const QUrl& url, QAuthenticator* auth, const QString& proxyHost);
+
+  Platform& platform_;
+  bool noticePending_ = false;
 };

@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -40,6 +42,18 @@ QString QtPlatform::profileFolder() {
 
 namespace {
 
+// The Italian dictionary where the engine looks for it: the folder named by
+// QTWEBENGINE_DICTIONARIES_PATH, else beside the program or in Qt's data.
+bool italianDictionaryFound() {
+  const QString file = QStringLiteral("/it_IT.bdic");
+  const QString named = qEnvironmentVariable("QTWEBENGINE_DICTIONARIES_PATH");
+  if (!named.isEmpty())
+    return QFileInfo::exists(named + file);
+  const QString folder = QStringLiteral("/qtwebengine_dictionaries");
+  return QFileInfo::exists(QCoreApplication::applicationDirPath() + folder + file) ||
+         QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::DataPath) + folder + file);
+}
+
 // One profile for the whole process: two profiles on the same folder would
 // fight over its cookie store.
 QWebEngineProfile* sharedProfile() {
@@ -60,7 +74,15 @@ QWebEngineProfile* sharedProfile() {
   s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
   s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
   s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+  // An embedded video may fill the screen; the pane takes it back on Escape.
+  s->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   s->setUnknownUrlSchemePolicy(QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+  // Replies are written in Italian; without the dictionary there is simply
+  // no spell-checking.
+  if (italianDictionaryFound()) {
+    p->setSpellCheckLanguages({QStringLiteral("it_IT")});
+    p->setSpellCheckEnabled(true);
+  }
   shared = p;
   return p;
 }
@@ -82,7 +104,7 @@ QWebEngineProfile* QtPlatform::profile() {
 }
 
 std::unique_ptr<BrowserPane> QtPlatform::createBrowserPane(QWidget* parent) {
-  return std::make_unique<WebEnginePane>(profile(), parent);
+  return std::make_unique<WebEnginePane>(profile(), *this, parent);
 }
 
 std::unique_ptr<MediaPlayer> QtPlatform::createMediaPlayer(QWidget* parent) {

@@ -1,11 +1,28 @@
 #include "platform/WebEnginePane.h"
 
 #include "core/navigation_policy.h"
+#include "core/zoom_steps.h"
+#include "platform/Downloads.h"
 #include "platform/PanePage.h"
+#include "platform/Platform.h"
 
+#include <QAction>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QUrl>
+#include <QWebEngineContextMenuRequest>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
 namespace {
 
@@ -17,15 +34,77 @@ QUrl typedUrl(const QString& address) {
   return QUrl(address);
 }
 
+QString crashNotice(const QString& address) {
+  return QStringLiteral(
+             "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Pagina interrotta</title>"
+             "<style>body{font-family:sans-serif;background:#fff;color:#003;margin:40px}"
+             "h1{font-size:20px}p{font-size:14px}</style></head><body>"
+             "<h1>La pagina si è interrotta</h1>"
+             "<p>Il programma che mostrava <b>%1</b> è terminato inaspettatamente.</p>"
+             "<p>Premi <b>AGGIORNA</b> per ricaricarla.</p></body></html>")
+      .arg(address.toHtmlEscaped());
+}
+
+struct FeatureName {
+  QWebEnginePage::Feature feature;
+  PanePermission what;
+};
+const FeatureName kFeatures[] = {
+    {QWebEnginePage::Notifications, PanePermission::Notifications},
+    {QWebEnginePage::Geolocation, PanePermission::Location},
+    {QWebEnginePage::MediaVideoCapture, PanePermission::Camera},
+    {QWebEnginePage::MediaAudioCapture, PanePermission::Microphone},
+    {QWebEnginePage::MediaAudioVideoCapture, PanePermission::CameraAndMicrophone},
+    {QWebEnginePage::DesktopVideoCapture, PanePermission::ScreenSharing},
+    {QWebEnginePage::DesktopAudioVideoCapture, PanePermission::ScreenSharing},
+};
+
 } // namespace
 
-WebEnginePane::WebEnginePane(QWebEngineProfile* profile, QWidget* parent)
-    : view_(new QWebEngineView(parent)) {
-  view_->setPage(new PanePage(profile, view_));
-  // Right-click gives the browser's own menu (copy, copy image address...).
-  view_->setContextMenuPolicy(Qt::DefaultContextMenu);
-  QObject::connect(view_, &QWebEngineView::loadStarted, view_, [this] { loading_ = true; });
-  QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) { loading_ = false; });
+WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent)
+    : platform_(platform), view_(new QWebEngineView(parent)) {
+  page_ = new PanePage(profile, platform, view_);
+  view_->setPage(page_);
+  // Right-click gives the browser's own menu (copy, copy image address...),
+  // with the spelling suggestions and the PDF copy added.
+  view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    QMenu* menu = contextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(view_->mapToGlobal(pos));
+  });
+  connect(page_, &QWebEnginePage::loadStarted, this, [this] { loading_ = true; });
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { loading_ = false; });
+  connect(page_, &QWebEnginePage::findTextFinished, this,
+          [this](const QWebEngineFindTextResult& r) { emit found(r.activeMatch(), r.numberOfMatches()); });
+  connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+          [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { pageEnded(status); });
+  connect(page_, &QWebEnginePage::fullScreenRequested, this,
+          [this](QWebEngineFullScreenRequest request) { fullScreen(request); });
+  connect(page_, &QWebEnginePage::printRequested, this, &WebEnginePane::print);
+  connect(page_, &QWebEnginePage::featurePermissionRequested, this,
+          [this](const QUrl& origin, QWebEnginePage::Feature feature) {
+            for (const auto& f : kFeatures)
+              if (f.feature == feature) {
+                emit permissionRequested(origin.toString(QUrl::RemovePath), f.what);
+                return;
+              }
+            // Anything else (the mouse pointer, say) is not the program's to give.
+            page_->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+          });
+  connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
+    delete printer_;
+    printer_ = nullptr;
+    if (!ok)
+      platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation, kProgramTitle);
+  });
+  // Ctrl+wheel zooms; the engine's render widget comes and goes with pages.
+  view_->installEventFilter(this);
+}
+
+WebEnginePane::~WebEnginePane() {
+  delete fullView_;
+  delete printer_;
 }
 
 QWidget* WebEnginePane::widget() { return view_; }
@@ -33,31 +112,179 @@ QWidget* WebEnginePane::widget() { return view_; }
 void WebEnginePane::navigate(const QString& address) {
   if (home_.isEmpty())
     home_ = address;
-  view_->setUrl(typedUrl(address));
+  crashedUrl_.clear();
+  page_->setUrl(typedUrl(address));
 }
 
 bool WebEnginePane::goBack() {
-  if (!view_->history()->canGoBack())
+  if (!page_->history()->canGoBack())
     return false;
-  view_->back();
+  crashedUrl_.clear();
+  page_->triggerAction(QWebEnginePage::Back);
   return true;
 }
 
 bool WebEnginePane::goForward() {
-  if (!view_->history()->canGoForward())
+  if (!page_->history()->canGoForward())
     return false;
-  view_->forward();
+  crashedUrl_.clear();
+  page_->triggerAction(QWebEnginePage::Forward);
   return true;
 }
 
-void WebEnginePane::stop() { view_->stop(); }
-void WebEnginePane::refresh() { view_->reload(); }
+void WebEnginePane::stop() { page_->triggerAction(QWebEnginePage::Stop); }
+
+void WebEnginePane::refresh() {
+  if (crashed()) {
+    const QString address = crashedUrl_;
+    crashedUrl_.clear();
+    page_->setUrl(QUrl(address));
+    return;
+  }
+  page_->triggerAction(QWebEnginePage::Reload);
+}
 
 void WebEnginePane::goHome() {
   if (!home_.isEmpty())
-    view_->setUrl(typedUrl(home_));
+    navigate(home_);
 }
 
 bool WebEnginePane::busy() const { return loading_; }
 
-QString WebEnginePane::locationURL() const { return view_->url().toString(); }
+QString WebEnginePane::locationURL() const {
+  return crashed() ? crashedUrl_ : page_->url().toString();
+}
+
+void WebEnginePane::pageEnded(int status) {
+  if (status == QWebEnginePage::NormalTerminationStatus)
+    return;
+  // The page is gone: say so and wait for AGGIORNA; reloading by ourselves
+  // could crash again and again.
+  if (!crashed())
+    crashedUrl_ = page_->url().toString();
+  loading_ = false;
+  const QString address = crashedUrl_;
+  QMetaObject::invokeMethod(
+      this, [this, address] { page_->showNotice(crashNotice(address)); }, Qt::QueuedConnection);
+}
+
+void WebEnginePane::findText(const QString& text, bool backward) {
+  if (text.isEmpty()) {
+    page_->findText(QString());
+    emit found(0, 0);
+    return;
+  }
+  page_->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
+}
+
+double WebEnginePane::zoomFactor() const { return page_->zoomFactor(); }
+void WebEnginePane::setZoomFactor(double factor) { page_->setZoomFactor(factor); }
+
+bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::ChildAdded) {
+    if (auto* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+      child->installEventFilter(this);
+  } else if (watched != view_ && event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers() & Qt::ControlModifier) {
+      const int dy = wheel->angleDelta().y();
+      if (dy != 0)
+        setZoomFactor(slv::zoomStep(zoomFactor(), dy > 0 ? 1 : -1));
+      return true;
+    }
+  }
+  return BrowserPane::eventFilter(watched, event);
+}
+
+void WebEnginePane::print() {
+  if (printer_ != nullptr)
+    return;  // one print at a time
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), view_->window());
+  dialog.setWindowTitle(QStringLiteral("Stampa"));
+  if (platform_.showModal(dialog) != QDialog::Accepted)
+    return;
+  // The printer lives until the engine says it is done with it.
+  printer_ = printer.release();
+  view_->print(printer_);
+}
+
+QMenu* WebEnginePane::contextMenu() {
+  QMenu* menu = view_->createStandardContextMenu();
+  QAction* first = menu->actions().value(0);
+  const QWebEngineContextMenuRequest* request = view_->lastContextMenuRequest();
+  if (request != nullptr && request->isContentEditable()) {
+    const QStringList words = request->spellCheckerSuggestions();
+    for (const QString& word : words) {
+      auto* a = new QAction(word, menu);
+      QFont f = a->font();
+      f.setBold(true);
+      a->setFont(f);
+      connect(a, &QAction::triggered, page_, [this, word] { page_->replaceMisspelledWord(word); });
+      menu->insertAction(first, a);
+    }
+    if (!words.isEmpty() && first != nullptr)
+      menu->insertSeparator(first);
+  }
+  menu->addSeparator();
+  QAction* pdf = menu->addAction(QStringLiteral("Salva come PDF..."));
+  connect(pdf, &QAction::triggered, this, &WebEnginePane::savePdf);
+  return menu;
+}
+
+void WebEnginePane::savePdf() {
+  QString name = page_->title().trimmed();
+  name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("-"));
+  if (name.isEmpty())
+    name = QStringLiteral("pagina");
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = platform_.saveFileName(QStringLiteral("Salva come PDF"),
+                                              DownloadHandler::proposedPath(folder, name + ".pdf"));
+  if (!path.isEmpty())
+    writePdf(path);
+}
+
+void WebEnginePane::writePdf(const QString& path) {
+  page_->printToPdf([this, path](const QByteArray& pdf) {
+    // Written beside the destination and put in its place only when whole.
+    QSaveFile file(path);
+    const bool ok = !pdf.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                    file.write(pdf) == pdf.size() && file.commit();
+    if (ok)
+      platform_.msgBox(DownloadHandler::doneText(path), vbInformation, DownloadHandler::messageTitle());
+    else
+      platform_.msgBox(DownloadHandler::failedText(path), vbExclamation, DownloadHandler::messageTitle());
+  });
+}
+
+void WebEnginePane::answerPermission(const QString& site, PanePermission what, bool granted) {
+  const QUrl origin(site);
+  for (const auto& f : kFeatures)
+    if (f.what == what)
+      page_->setFeaturePermission(origin, f.feature,
+                                  granted ? QWebEnginePage::PermissionGrantedByUser
+                                          : QWebEnginePage::PermissionDeniedByUser);
+}
+
+void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
+  request.accept();
+  if (request.toggleOn()) {
+    if (fullView_)
+      return;
+    // The page moves to a window of its own over the whole screen, and comes
+    // back to its pane afterwards; the pane keeps its place in the layout.
+    fullView_ = new QWebEngineView;
+    fullView_->setWindowTitle(view_->window()->windowTitle());
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), fullView_);
+    connect(esc, &QShortcut::activated, page_, [this] { page_->triggerAction(QWebEnginePage::ExitFullScreen); });
+    fullView_->setPage(page_);
+    fullView_->showFullScreen();
+    return;
+  }
+  if (!fullView_)
+    return;
+  view_->setPage(page_);
+  fullView_->hide();
+  fullView_->deleteLater();
+  view_->setFocus();
+}

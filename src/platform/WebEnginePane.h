@@ -1,13 +1,22 @@
 #pragma once
 #include "platform/BrowserPane.h"
 
+#include <QPointer>
+
+class PanePage;
+class Platform;
+class QMenu;
+class QPrinter;
+class QWebEngineFullScreenRequest;
 class QWebEngineProfile;
 class QWebEngineView;
 
 // A browser pane on Qt WebEngine.
 class WebEnginePane : public BrowserPane {
+  Q_OBJECT
 public:
-  WebEnginePane(QWebEngineProfile* profile, QWidget* parent);
+  WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent);
+  ~WebEnginePane() override;
 
   QWidget* widget() override;
   void navigate(const QString& address) override;
@@ -18,11 +27,35 @@ public:
   void goHome() override;
   bool busy() const override;
   QString locationURL() const override;
+  void findText(const QString& text, bool backward) override;
+  double zoomFactor() const override;
+  void setZoomFactor(double factor) override;
+  void print() override;
+  void answerPermission(const QString& site, PanePermission what, bool granted) override;
 
   QWebEngineView* view() const { return view_; }
 
+  // The page's menu for the last right-click: spelling suggestions first,
+  // then the browser's own items and "Salva come PDF". The caller owns it.
+  QMenu* contextMenu();
+  // Asks where, then writes the page as a PDF file there.
+  void savePdf();
+  // Writes the page as a PDF file at path, whole or not at all; says how it went.
+  void writePdf(const QString& path);
+  // Whether the pane shows the notice of a page whose renderer ended.
+  bool crashed() const { return !crashedUrl_.isEmpty(); }
+
 private:
+  void pageEnded(int status);
+  void fullScreen(QWebEngineFullScreenRequest& request);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  Platform& platform_;
   QWebEngineView* view_;
+  PanePage* page_ = nullptr;
   QString home_;
   bool loading_ = false;
+  QString crashedUrl_;  // the address shown when the renderer ended
+  QPointer<QWebEngineView> fullView_;
+  QPrinter* printer_ = nullptr;
 };

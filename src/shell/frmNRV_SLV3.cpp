@@ -1,10 +1,13 @@
 #include "shell/frmNRV_SLV3.h"
 
+#include "browse/FindBar.h"
 #include "browse/OtherPagesPanel.h"
+#include "browse/PanePermissions.h"
 #include "composer/ComposerPanel.h"
 #include "core/config.h"
 #include "core/datafile.h"
 #include "core/layout.h"
+#include "core/zoom_steps.h"
 #include "emoticons/EmoTrayPanel.h"
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumListFile.h"
@@ -32,6 +35,7 @@
 #include <QSessionManager>
 #include <QShortcut>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -85,6 +89,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   alarm = new BossAlarm(*this);
   buildMenus();
   connectPanels();
+  buildPageKeys();
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
@@ -307,6 +312,29 @@ void frmNRV_SLV3::buildMenus() {
       a->setShortcutContext(Qt::WindowShortcut);
 }
 
+void frmNRV_SLV3::buildPageKeys() {
+  fraFind = new FindBar(canvas_);
+  permissions = new PanePermissions(platform_, this);
+  for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
+    connect(p, &BrowserPane::permissionRequested, this,
+            [this, p](const QString& site, PanePermission what) { permissions->request(p, site, what); });
+
+  // The page keys a browser gives; they act on the pane in front.
+  const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
+      {{QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { FindInPage(); }},
+      {{QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { PrintPage(); }},
+      {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { ZoomPage(1); }},
+      {{QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomPage(-1); }},
+      {{QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ZoomPage(0); }},
+  };
+  for (const auto& [sequences, handler] : keys)
+    for (const QKeySequence& k : sequences) {
+      auto* sc = new QShortcut(k, this);
+      sc->setContext(Qt::WindowShortcut);
+      connect(sc, &QShortcut::activated, this, handler);
+    }
+}
+
 void frmNRV_SLV3::connectPanels() {
   // A forum chosen in the index with the toggle armed joins the favourites.
   connect(fraForum, &ForumPanel::favouriteChosen, fraPreferiti, &FavouritesPanel::addFavourite);
@@ -424,6 +452,11 @@ void frmNRV_SLV3::ClosePanel() {
 void frmNRV_SLV3::cmdClose_Click(int) { ClosePanel(); }
 
 void frmNRV_SLV3::Form_KeyDown(int KeyCode, int) {
+  // Escape in the find bar closes the bar; anywhere else, the open panel.
+  if (KeyCode == 27 && fraFind->hasFocusInside()) {
+    fraFind->closeBar();
+    return;
+  }
   if (KeyCode == 27 && PanelOpen != 0)
     ClosePanel();
 }
@@ -451,6 +484,14 @@ void frmNRV_SLV3::Form_Paint() {
     QWidget* w = p->widget();
     w->setGeometry(ui::px(l.left), w->y(), ui::px(l.width), ui::px(l.height));
   }
+  placeFindBar();
+}
+
+void frmNRV_SLV3::placeFindBar() {
+  // In the top right corner of the pane in front.
+  const QRect g = CurrentBrowser->widget()->geometry();
+  fraFind->adjustSize();
+  fraFind->move(qMax(g.left(), g.right() - fraFind->width() - 20), g.top());
 }
 
 void frmNRV_SLV3::Form_Resize() {
@@ -528,6 +569,8 @@ void frmNRV_SLV3::pboWins_Click(int Index) {
   mnuForum->setChecked(Index == 0);
   mnuMessage->setChecked(Index == 1);
   mnuEmail->setChecked(Index == 2);
+  if (pane(Index) != CurrentBrowser)
+    fraFind->closeBar();
   CurrentBrowser = pane(Index);
   WBMess->widget()->setVisible(Index == 1);
   WBMail->widget()->setVisible(Index == 2);
@@ -553,6 +596,17 @@ void frmNRV_SLV3::mnuAiuto_Click() {
   platform_.showModal(help);
 }
 
+void frmNRV_SLV3::FindInPage() {
+  placeFindBar();
+  fraFind->openOn(CurrentBrowser);
+}
+
+void frmNRV_SLV3::PrintPage() { CurrentBrowser->print(); }
+
+void frmNRV_SLV3::ZoomPage(int direction) {
+  CurrentBrowser->setZoomFactor(slv::zoomStep(CurrentBrowser->zoomFactor(), direction));
+}
+
 void frmNRV_SLV3::mnuInfo_Click() {
   frmAbout about(platform_, this);
   platform_.showModal(about);
@@ -567,6 +621,8 @@ void frmNRV_SLV3::tmrBusy_Timer() {
   if (txtAddressBar->text() != location)
     txtAddressBar->setText(location);
   fraRadio->MusicPositionTickApply();
+  // A site's question waits for its pane in front and never shows over the disguise.
+  permissions->askWaiting(CurrentBrowser, !app_.AlarmActive && isVisible() && !isMinimized());
 }
 
 void frmNRV_SLV3::tmrPeek_Timer() {

@@ -16,10 +16,12 @@ class BrowserPane;
 class ComposerPanel;
 class EmoTrayPanel;
 class FavouritesPanel;
+class FindBar;
 class ForumPanel;
 class MediaPlayer;
 class MultimediaPanel;
 class OtherPagesPanel;
+class PanePermissions;
 class PictureBox;
 class Platform;
 class QAction;
@@ -74,6 +76,10 @@ public:
   void pboNavy_MouseUp(int Index);
   void mnuAiuto_Click();
   void mnuInfo_Click();
+  // The page in front: find, print, zoom (direction as slv::zoomStep takes it).
+  void FindInPage();
+  void PrintPage();
+  void ZoomPage(int direction);
 
   // --- activity monitor
   void tmrBusy_Timer();
@@ -122,6 +128,8 @@ public:
   std::array<QPushButton*, 6> cmdClose{};
 
   BossAlarm* alarm = nullptr;
+  FindBar* fraFind = nullptr;
+  PanePermissions* permissions = nullptr;
 
   // menus
   QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;
@@ -151,6 +159,8 @@ private:
   // Sizes the window so that its outer frame, title bar included, covers the
   // screen. Without a window manager the frame is the window itself.
   void coverScreen();
+  void buildPageKeys();
+  void placeFindBar();
 
   Platform& platform_;
   NRV_SLV3& app_;

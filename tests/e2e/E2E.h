@@ -13,11 +13,24 @@
 
 class QWidget;
 
-// The real platform, with the application folder put where the test says.
+// The real platform, with the application folder put where the test says,
+// and, when a test sets them, its answers in place of the user's.
 class E2EPlatform : public QtPlatform {
 public:
   QString applicationFolder() const override { return folder; }
+  QString saveFileName(const QString& title, const QString& proposedPath) override {
+    return onSave ? onSave(proposedPath) : QtPlatform::saveFileName(title, proposedPath);
+  }
+  int msgBox(const QString& text, int style, const QString& title) override {
+    return onMsgBox ? onMsgBox(text, style) : QtPlatform::msgBox(text, style, title);
+  }
+  int showModal(QDialog& dialog) override {
+    return onModal ? onModal(dialog) : QtPlatform::showModal(dialog);
+  }
   QString folder;
+  std::function<QString(const QString& proposedPath)> onSave;
+  std::function<int(const QString& text, int style)> onMsgBox;
+  std::function<int(QDialog&)> onModal;
 };
 
 namespace e2e {

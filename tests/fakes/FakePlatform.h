@@ -13,6 +13,7 @@
 // A browser pane that pretends to load pages: navigate records the address,
 // and the test decides when loading ends.
 class FakeBrowserPane : public BrowserPane {
+  Q_OBJECT
 public:
   explicit FakeBrowserPane(QWidget* parent) : widget_(new QWidget(parent)) {}
   QWidget* widget() override { return widget_; }
@@ -24,12 +25,22 @@ public:
   void goHome() override;
   bool busy() const override { return isBusy; }
   QString locationURL() const override { return location; }
+  void findText(const QString& text, bool backward) override {
+    calls << QStringLiteral("find%1 %2").arg(backward ? "<" : "", text);
+  }
+  double zoomFactor() const override { return zoom; }
+  void setZoomFactor(double factor) override { zoom = factor; }
+  void print() override { calls << QStringLiteral("print"); }
+  void answerPermission(const QString& site, PanePermission what, bool granted) override {
+    calls << QStringLiteral("permission %1 %2 %3").arg(site).arg(int(what)).arg(granted ? "yes" : "no");
+  }
 
   QStringList calls;     // every operation, in order ("navigate <url>", "back", ...)
   QStringList history;   // addresses in navigation order
   int historyIndex = -1;
   QString location;
   bool isBusy = false;
+  double zoom = 1.0;
 
 private:
   QWidget* widget_;

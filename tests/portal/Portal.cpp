@@ -96,6 +96,15 @@ Portal::Portal() {
     r.delayMs = ms > 0 ? ms : 3000;
     return r;
   });
+  // A members' area behind HTTP sign-in (user "socio", password "segreta").
+  handle(QStringLiteral("/prove/protetta"), [](const QHttpServerRequest& req) {
+    if (req.value("Authorization") == "Basic " + QByteArray("socio:segreta").toBase64())
+      return html(QStringLiteral("Area soci"), QStringLiteral("<p>Benvenuto nell'area soci.</p>"));
+    PortalReply r = html(QStringLiteral("Accesso negato"), QStringLiteral("<p>Servono nome e password.</p>"));
+    r.status = 401;
+    r.headers.append(qMakePair(QByteArray("WWW-Authenticate"), QByteArray("Basic realm=\"Area soci\"")));
+    return r;
+  });
   // The two radio stations: their playlists (one in each playlist form) name
   // streams served here. /radio/*.wav?s= gives the stream's length in seconds.
   handle(QStringLiteral("/lattemiele.asx"), [this](const QHttpServerRequest&) {

@@ -58,3 +58,17 @@ TEST(Config, EnvironmentOverridesTheDefault) {
   EXPECT_EQ(slv::configValue("SLV_TEST_HOST", "a.example"), "a.example");
   EXPECT_EQ(slv::config::httpAddress("h", "/forum/"), "http://h/forum/");
 }
+
+#include "core/zoom_steps.h"
+
+TEST(ZoomSteps, StepThroughTheLevelsAndStayWithinTheEnginesRange) {
+  EXPECT_DOUBLE_EQ(slv::zoomStep(1.0, 1), 1.1);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(1.0, -1), 0.9);
+  // From between two levels, to the next one that way.
+  EXPECT_DOUBLE_EQ(slv::zoomStep(1.17, 1), 1.25);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(1.17, -1), 1.1);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(1.1000001, -1), 1.0);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(5.0, 1), 5.0);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(0.25, -1), 0.25);
+  EXPECT_DOUBLE_EQ(slv::zoomStep(3.0, 0), 1.0);
+}

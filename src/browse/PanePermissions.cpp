@@ -1,0 +1,56 @@
+#include "browse/PanePermissions.h"
+
+#include "platform/Platform.h"
+
+PanePermissions::PanePermissions(Platform& platform, QObject* parent)
+    : QObject(parent), platform_(platform) {}
+
+QString PanePermissions::key(const QString& site, PanePermission what) {
+  return site + QLatin1Char('|') + QString::number(static_cast<int>(what));
+}
+
+QString PanePermissions::question(const QString& site, PanePermission what) {
+  const char* use = "";
+  switch (what) {
+  case PanePermission::Notifications: use = "mostrarti le sue notifiche"; break;
+  case PanePermission::Location: use = "conoscere la tua posizione"; break;
+  case PanePermission::Camera: use = "usare la tua webcam"; break;
+  case PanePermission::Microphone: use = "usare il tuo microfono"; break;
+  case PanePermission::CameraAndMicrophone: use = "usare la tua webcam e il tuo microfono"; break;
+  case PanePermission::ScreenSharing: use = "vedere e condividere il tuo schermo"; break;
+  }
+  return QStringLiteral("Il sito %1 chiede di %2.\n\nLo permetti? La risposta vale fino alla "
+                        "chiusura del programma.")
+      .arg(site, QString::fromUtf8(use));
+}
+
+void PanePermissions::request(BrowserPane* pane, const QString& site, PanePermission what) {
+  if (const auto it = answers_.constFind(key(site, what)); it != answers_.constEnd()) {
+    pane->answerPermission(site, what, *it);
+    return;
+  }
+  waiting_.append({pane, site, what});
+}
+
+void PanePermissions::askWaiting(BrowserPane* front, bool mayAsk) {
+  // The question box runs its own event loop: the timer that calls this
+  // must not ask a second question over the first.
+  if (!mayAsk || asking_)
+    return;
+  asking_ = true;
+  for (int i = 0; i < waiting_.size();) {
+    if (waiting_[i].pane != front) {
+      ++i;
+      continue;
+    }
+    const Request r = waiting_.takeAt(i);
+    const QString k = key(r.site, r.what);
+    // The same question may wait twice; the first answer does for both.
+    if (!answers_.contains(k))
+      answers_.insert(k, platform_.msgBox(question(r.site, r.what), vbYesNo + vbQuestion + 256,
+                                          kProgramTitle) == vbYes);
+    r.pane->answerPermission(r.site, r.what, answers_.value(k));
+    i = 0;  // the list may have changed while the question was open
+  }
+  asking_ = false;
+}
