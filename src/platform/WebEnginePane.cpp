@@ -17,7 +17,6 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
-#include <QWebEngineContextMenuRequest>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
@@ -197,8 +196,8 @@ bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WebEnginePane::print() {
-  if (printer_ != nullptr)
-    return;  // one print at a time
+  if (printer_ != nullptr || fullView_)
+    return;  // one print at a time, and not of a page away in full screen
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   QPrintDialog dialog(printer.get(), view_->window());
   dialog.setWindowTitle(QStringLiteral("Stampa"));
@@ -210,22 +209,9 @@ void WebEnginePane::print() {
 }
 
 QMenu* WebEnginePane::contextMenu() {
+  // The engine's menu already opens with the spelling suggestions of a
+  // misspelled word in a text field; a click replaces the word.
   QMenu* menu = view_->createStandardContextMenu();
-  QAction* first = menu->actions().value(0);
-  const QWebEngineContextMenuRequest* request = view_->lastContextMenuRequest();
-  if (request != nullptr && request->isContentEditable()) {
-    const QStringList words = request->spellCheckerSuggestions();
-    for (const QString& word : words) {
-      auto* a = new QAction(word, menu);
-      QFont f = a->font();
-      f.setBold(true);
-      a->setFont(f);
-      connect(a, &QAction::triggered, page_, [this, word] { page_->replaceMisspelledWord(word); });
-      menu->insertAction(first, a);
-    }
-    if (!words.isEmpty() && first != nullptr)
-      menu->insertSeparator(first);
-  }
   menu->addSeparator();
   QAction* pdf = menu->addAction(QStringLiteral("Salva come PDF..."));
   connect(pdf, &QAction::triggered, this, &WebEnginePane::savePdf);

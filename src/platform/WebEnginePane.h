@@ -35,8 +35,8 @@ public:
 
   QWebEngineView* view() const { return view_; }
 
-  // The page's menu for the last right-click: spelling suggestions first,
-  // then the browser's own items and "Salva come PDF". The caller owns it.
+  // The page's menu for the last right-click: the browser's own items
+  // (spelling suggestions first) and "Salva come PDF". The caller owns it.
   QMenu* contextMenu();
   // Asks where, then writes the page as a PDF file there.
   void savePdf();
