@@ -28,7 +28,8 @@ FindBar::FindBar(QWidget* parent) : QFrame(parent) {
     b->setFocusPolicy(Qt::NoFocus);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(6, 3, 6, 3);
-  for (QWidget* w : std::initializer_list<QWidget*>{label, txtFind, cmdPrevious, cmdNext, lblMatches, cmdCloseFind})
+  for (QWidget* w : std::initializer_list<QWidget*>{label, txtFind, cmdPrevious, cmdNext,
+                                                    lblMatches, cmdCloseFind})
     row->addWidget(w);
   connect(txtFind, &QLineEdit::textChanged, this, [this] { search(false); });
   connect(cmdNext, &QPushButton::clicked, this, &FindBar::findNext);
@@ -71,8 +72,12 @@ bool FindBar::hasFocusInside() const {
   return f != nullptr && isVisible() && (f == this || isAncestorOf(f));
 }
 
-void FindBar::findNext() { search(false); }
-void FindBar::findPrevious() { search(true); }
+void FindBar::findNext() {
+  search(false);
+}
+void FindBar::findPrevious() {
+  search(true);
+}
 
 void FindBar::search(bool backward) {
   if (!pane_)

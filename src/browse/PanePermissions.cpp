@@ -12,12 +12,24 @@ QString PanePermissions::key(const QString& site, PanePermission what) {
 QString PanePermissions::question(const QString& site, PanePermission what) {
   const char* use = "";
   switch (what) {
-  case PanePermission::Notifications: use = "mostrarti le sue notifiche"; break;
-  case PanePermission::Location: use = "conoscere la tua posizione"; break;
-  case PanePermission::Camera: use = "usare la tua webcam"; break;
-  case PanePermission::Microphone: use = "usare il tuo microfono"; break;
-  case PanePermission::CameraAndMicrophone: use = "usare la tua webcam e il tuo microfono"; break;
-  case PanePermission::ScreenSharing: use = "vedere e condividere il tuo schermo"; break;
+  case PanePermission::Notifications:
+    use = "mostrarti le sue notifiche";
+    break;
+  case PanePermission::Location:
+    use = "conoscere la tua posizione";
+    break;
+  case PanePermission::Camera:
+    use = "usare la tua webcam";
+    break;
+  case PanePermission::Microphone:
+    use = "usare il tuo microfono";
+    break;
+  case PanePermission::CameraAndMicrophone:
+    use = "usare la tua webcam e il tuo microfono";
+    break;
+  case PanePermission::ScreenSharing:
+    use = "vedere e condividere il tuo schermo";
+    break;
   }
   return QStringLiteral("Il sito %1 chiede di %2.\n\nLo permetti? La risposta vale fino alla "
                         "chiusura del programma.")
@@ -50,7 +62,7 @@ void PanePermissions::askWaiting(BrowserPane* front, bool mayAsk) {
       answers_.insert(k, platform_.msgBox(question(r.site, r.what), vbYesNo + vbQuestion + 256,
                                           kProgramTitle) == vbYes);
     r.pane->answerPermission(r.site, r.what, answers_.value(k));
-    i = 0;  // the list may have changed while the question was open
+    i = 0; // the list may have changed while the question was open
   }
   asking_ = false;
 }

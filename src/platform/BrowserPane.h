@@ -6,7 +6,14 @@
 class QWidget;
 
 // What a site may ask to use, as the program names it to the user.
-enum class PanePermission { Notifications, Location, Camera, Microphone, CameraAndMicrophone, ScreenSharing };
+enum class PanePermission {
+  Notifications,
+  Location,
+  Camera,
+  Microphone,
+  CameraAndMicrophone,
+  ScreenSharing
+};
 
 class BrowserPane : public QObject {
   Q_OBJECT

@@ -103,7 +103,8 @@ QString PanePage::messageTitle(const QUrl& origin) {
 
 void PanePage::signIn(const QUrl& url, QAuthenticator* auth, const QString& proxyHost) {
   const bool proxy = !proxyHost.isEmpty();
-  const QString site = proxy ? proxyHost : url.toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveUserInfo);
+  const QString site =
+      proxy ? proxyHost : url.toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveUserInfo);
   LoginDialog dialog(site, auth->realm(), proxy, QApplication::activeWindow());
   if (platform_.showModal(dialog) == QDialog::Accepted) {
     auth->setUser(dialog.txtUser->text());
@@ -141,9 +142,15 @@ QStringList PanePage::chooseFiles(FileSelectionMode mode, const QStringList& old
   QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Scegli il file da inviare"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   switch (mode) {
-  case FileSelectOpenMultiple: dialog.setFileMode(QFileDialog::ExistingFiles); break;
-  case FileSelectUploadFolder: dialog.setFileMode(QFileDialog::Directory); break;
-  default: dialog.setFileMode(QFileDialog::ExistingFile); break;
+  case FileSelectOpenMultiple:
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    break;
+  case FileSelectUploadFolder:
+    dialog.setFileMode(QFileDialog::Directory);
+    break;
+  default:
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    break;
   }
   if (!oldFiles.isEmpty())
     dialog.selectFile(oldFiles.constFirst());

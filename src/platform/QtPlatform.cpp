@@ -13,10 +13,9 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFileInfo>
-#include <QLibraryInfo>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>

@@ -75,9 +75,12 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
   connect(page_, &QWebEnginePage::loadStarted, this, [this] { loading_ = true; });
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { loading_ = false; });
   connect(page_, &QWebEnginePage::findTextFinished, this,
-          [this](const QWebEngineFindTextResult& r) { emit found(r.activeMatch(), r.numberOfMatches()); });
-  connect(page_, &QWebEnginePage::renderProcessTerminated, this,
-          [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { pageEnded(status); });
+          [this](const QWebEngineFindTextResult& r) {
+            emit found(r.activeMatch(), r.numberOfMatches());
+          });
+  connect(
+      page_, &QWebEnginePage::renderProcessTerminated, this,
+      [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { pageEnded(status); });
   connect(page_, &QWebEnginePage::fullScreenRequested, this,
           [this](QWebEngineFullScreenRequest request) { fullScreen(request); });
   connect(page_, &QWebEnginePage::printRequested, this, &WebEnginePane::print);
@@ -95,7 +98,8 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
     delete printer_;
     printer_ = nullptr;
     if (!ok)
-      platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation, kProgramTitle);
+      platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation,
+                       kProgramTitle);
   });
   // Ctrl+wheel zooms; the engine's render widget comes and goes with pages.
   view_->installEventFilter(this);
@@ -131,7 +135,9 @@ bool WebEnginePane::goForward() {
   return true;
 }
 
-void WebEnginePane::stop() { page_->triggerAction(QWebEnginePage::Stop); }
+void WebEnginePane::stop() {
+  page_->triggerAction(QWebEnginePage::Stop);
+}
 
 void WebEnginePane::refresh() {
   if (crashed()) {
@@ -176,8 +182,12 @@ void WebEnginePane::findText(const QString& text, bool backward) {
   page_->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
-double WebEnginePane::zoomFactor() const { return page_->zoomFactor(); }
-void WebEnginePane::setZoomFactor(double factor) { page_->setZoomFactor(factor); }
+double WebEnginePane::zoomFactor() const {
+  return page_->zoomFactor();
+}
+void WebEnginePane::setZoomFactor(double factor) {
+  page_->setZoomFactor(factor);
+}
 
 bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_ && event->type() == QEvent::ChildAdded) {
@@ -197,7 +207,7 @@ bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
 
 void WebEnginePane::print() {
   if (printer_ != nullptr || fullView_)
-    return;  // one print at a time, and not of a page away in full screen
+    return; // one print at a time, and not of a page away in full screen
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   QPrintDialog dialog(printer.get(), view_->window());
   dialog.setWindowTitle(QStringLiteral("Stampa"));
@@ -237,9 +247,11 @@ void WebEnginePane::writePdf(const QString& path) {
     const bool ok = !pdf.isEmpty() && file.open(QIODevice::WriteOnly) &&
                     file.write(pdf) == pdf.size() && file.commit();
     if (ok)
-      platform_.msgBox(DownloadHandler::doneText(path), vbInformation, DownloadHandler::messageTitle());
+      platform_.msgBox(DownloadHandler::doneText(path), vbInformation,
+                       DownloadHandler::messageTitle());
     else
-      platform_.msgBox(DownloadHandler::failedText(path), vbExclamation, DownloadHandler::messageTitle());
+      platform_.msgBox(DownloadHandler::failedText(path), vbExclamation,
+                       DownloadHandler::messageTitle());
   });
 }
 
@@ -262,7 +274,8 @@ void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
     fullView_ = new QWebEngineView;
     fullView_->setWindowTitle(view_->window()->windowTitle());
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), fullView_);
-    connect(esc, &QShortcut::activated, page_, [this] { page_->triggerAction(QWebEnginePage::ExitFullScreen); });
+    connect(esc, &QShortcut::activated, page_,
+            [this] { page_->triggerAction(QWebEnginePage::ExitFullScreen); });
     fullView_->setPage(page_);
     fullView_->showFullScreen();
     return;

@@ -55,7 +55,7 @@ private:
   PanePage* page_ = nullptr;
   QString home_;
   bool loading_ = false;
-  QString crashedUrl_;  // the address shown when the renderer ended
+  QString crashedUrl_; // the address shown when the renderer ended
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
 };

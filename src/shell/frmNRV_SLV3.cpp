@@ -317,13 +317,16 @@ void frmNRV_SLV3::buildPageKeys() {
   permissions = new PanePermissions(platform_, this);
   for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
     connect(p, &BrowserPane::permissionRequested, this,
-            [this, p](const QString& site, PanePermission what) { permissions->request(p, site, what); });
+            [this, p](const QString& site, PanePermission what) {
+              permissions->request(p, site, what);
+            });
 
   // The page keys a browser gives; they act on the pane in front.
   const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
       {{QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { FindInPage(); }},
       {{QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { PrintPage(); }},
-      {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { ZoomPage(1); }},
+      {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       [this] { ZoomPage(1); }},
       {{QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomPage(-1); }},
       {{QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ZoomPage(0); }},
   };
@@ -601,7 +604,9 @@ void frmNRV_SLV3::FindInPage() {
   fraFind->openOn(CurrentBrowser);
 }
 
-void frmNRV_SLV3::PrintPage() { CurrentBrowser->print(); }
+void frmNRV_SLV3::PrintPage() {
+  CurrentBrowser->print();
+}
 
 void frmNRV_SLV3::ZoomPage(int direction) {
   CurrentBrowser->setZoomFactor(slv::zoomStep(CurrentBrowser->zoomFactor(), direction));

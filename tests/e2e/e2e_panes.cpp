@@ -15,12 +15,14 @@
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineView>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 
-WebEnginePane* paneOf(BrowserPane* p) { return static_cast<WebEnginePane*>(p); }
+WebEnginePane* paneOf(BrowserPane* p) {
+  return static_cast<WebEnginePane*>(p);
+}
 
 QVariant runJs(QWebEngineView* view, const QString& code) {
   auto result = std::make_shared<std::pair<bool, QVariant>>();
@@ -32,13 +34,15 @@ QVariant runJs(QWebEngineView* view, const QString& code) {
 // A point inside a page element, in the view's coordinates.
 QPoint pointIn(QWebEngineView* view, const QString& id, int dx = -1, int dy = -1) {
   const QVariantList r =
-      runJs(view, QStringLiteral("(function(){var b=document.getElementById('%1')"
-                                 ".getBoundingClientRect();return [b.left,b.top,b.width,b.height];})()")
-                      .arg(id))
+      runJs(view,
+            QStringLiteral("(function(){var b=document.getElementById('%1')"
+                           ".getBoundingClientRect();return [b.left,b.top,b.width,b.height];})()")
+                .arg(id))
           .toList();
   if (r.size() != 4)
     return {-1, -1};
-  return {r[0].toInt() + (dx < 0 ? r[2].toInt() / 2 : dx), r[1].toInt() + (dy < 0 ? r[3].toInt() / 2 : dy)};
+  return {r[0].toInt() + (dx < 0 ? r[2].toInt() / 2 : dx),
+          r[1].toInt() + (dy < 0 ? r[3].toInt() / 2 : dy)};
 }
 
 void click(QWebEngineView* view, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
@@ -75,11 +79,14 @@ TEST_F(Panes, FindZoomAndACrashedPageBroughtBack) {
   QTest::keyClick(w, Qt::Key_F, Qt::ControlModifier);
   ASSERT_TRUE(w->fraFind->isVisible());
   QTest::keyClicks(w->fraFind->txtFind, "ravanello");
-  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "1 di 24"; })) << matches->text().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "1 di 24"; }))
+      << matches->text().toStdString();
   QTest::keyClick(w->fraFind->txtFind, Qt::Key_Return);
-  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "2 di 24"; })) << matches->text().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "2 di 24"; }))
+      << matches->text().toStdString();
   QTest::keyClick(w->fraFind->txtFind, Qt::Key_Return, Qt::ShiftModifier);
-  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "1 di 24"; })) << matches->text().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "1 di 24"; }))
+      << matches->text().toStdString();
   QTest::qWait(300);
   e2e::screenshot(w, "pane-find-bar");
   w->fraFind->txtFind->setText(QString(3000, QLatin1Char('x')));
@@ -127,7 +134,9 @@ TEST_F(Panes, ItalianSpellingSuggestionsReplaceTheWord) {
           QTest::qWait(300);
           click(main, pointIn(main, id, 20, 20), Qt::RightButton);
           auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-          if (!e2e::waitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 3000))
+          if (!e2e::waitFor(
+                  [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); },
+                  3000))
             return false;
           words = main->lastContextMenuRequest()->spellCheckerSuggestions();
           if (!words.isEmpty() || id == "giusta")
@@ -153,7 +162,8 @@ TEST_F(Panes, ItalianSpellingSuggestionsReplaceTheWord) {
   replace->trigger();
   menu->close();
   EXPECT_TRUE(e2e::waitFor([&] {
-    return runJs(main, "document.getElementById('sbagliata').value").toString() == QStringLiteral("perché ");
+    return runJs(main, "document.getElementById('sbagliata').value").toString() ==
+           QStringLiteral("perché ");
   }));
 
   EXPECT_TRUE(suggestionsFor("giusta").isEmpty());
@@ -178,7 +188,8 @@ TEST_F(Panes, SignInPageDialogsAndPdfCopies) {
   open(w->WBMain.get(), "/prove/protetta", "Accesso negato");
   QTest::qWait(500);
   ASSERT_EQ(asked.size(), 1);
-  EXPECT_TRUE(asked[0].contains(run.portal.host()) && asked[0].contains(QStringLiteral("«Area soci»")))
+  EXPECT_TRUE(asked[0].contains(run.portal.host()) &&
+              asked[0].contains(QStringLiteral("«Area soci»")))
       << asked[0].toStdString();
   letIn = true;
   open(w->WBMain.get(), "/prove/protetta?di-nuovo", "Area soci");
@@ -190,7 +201,8 @@ TEST_F(Panes, SignInPageDialogsAndPdfCopies) {
     said << QStringLiteral("%1 %2").arg(style).arg(text);
     return vbCancel;
   };
-  EXPECT_EQ(runJs(main, "alert('Ciao a tutti'); confirm('Cancello il messaggio?')").toBool(), false);
+  EXPECT_EQ(runJs(main, "alert('Ciao a tutti'); confirm('Cancello il messaggio?')").toBool(),
+            false);
   EXPECT_EQ(said, (QStringList{"48 Ciao a tutti", "33 Cancello il messaggio?"}));
 
   // The page as PDF where the user chooses; an impossible place gives a message and no file.
@@ -226,7 +238,8 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   QTest::qWait(800);
   EXPECT_TRUE(said.isEmpty());
   w->pboWins_Click(1);
-  ASSERT_TRUE(e2e::waitFor([&] { return mess->title() == "Notifiche: granted"; })) << mess->title().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return mess->title() == "Notifiche: granted"; }))
+      << mess->title().toStdString();
   ASSERT_EQ(said.size(), 1);
   EXPECT_TRUE(said[0].contains("notifiche")) << said[0].toStdString();
 
@@ -235,9 +248,11 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   const QRect placed = main->geometry();
   QWebEnginePage* page = main->page();
   click(main, pointIn(main, "pieno"));
-  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; })) << page->title().toStdString();
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }))
+      << page->title().toStdString();
   QWidget* full = QApplication::activeWindow();
-  ASSERT_TRUE(e2e::waitFor([&] { return (full = QApplication::activeWindow()) != w && full != nullptr; }));
+  ASSERT_TRUE(
+      e2e::waitFor([&] { return (full = QApplication::activeWindow()) != w && full != nullptr; }));
   EXPECT_TRUE(full->isFullScreen());
   QTest::keyClick(full, Qt::Key_Escape);
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));

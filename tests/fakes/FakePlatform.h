@@ -32,7 +32,10 @@ public:
   void setZoomFactor(double factor) override { zoom = factor; }
   void print() override { calls << QStringLiteral("print"); }
   void answerPermission(const QString& site, PanePermission what, bool granted) override {
-    calls << QStringLiteral("permission %1 %2 %3").arg(site).arg(int(what)).arg(granted ? "yes" : "no");
+    calls << QStringLiteral("permission %1 %2 %3")
+                 .arg(site)
+                 .arg(int(what))
+                 .arg(granted ? "yes" : "no");
   }
 
   QStringList calls;     // every operation, in order ("navigate <url>", "back", ...)

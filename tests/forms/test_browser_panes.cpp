@@ -54,7 +54,7 @@ TEST_F(PanesOnWindow, FindBarSearchesThePaneInFrontAndEscapeClosesItOnlyWithTheF
   QTest::keyClick(bar.txtFind, Qt::Key_Return);
   QTest::keyClick(bar.txtFind, Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(pane(0).calls.filter("find").last(), "find< ciao");
-  EXPECT_EQ(pane(0).calls.filter("find").size(), 6);  // "c", "ci", "cia", "ciao", next, previous
+  EXPECT_EQ(pane(0).calls.filter("find").size(), 6); // "c", "ci", "cia", "ciao", next, previous
   emit pane(0).found(2, 7);
   EXPECT_EQ(bar.lblMatches->text(), "2 di 7");
   emit pane(0).found(0, 0);

@@ -100,9 +100,11 @@ Portal::Portal() {
   handle(QStringLiteral("/prove/protetta"), [](const QHttpServerRequest& req) {
     if (req.value("Authorization") == "Basic " + QByteArray("socio:segreta").toBase64())
       return html(QStringLiteral("Area soci"), QStringLiteral("<p>Benvenuto nell'area soci.</p>"));
-    PortalReply r = html(QStringLiteral("Accesso negato"), QStringLiteral("<p>Servono nome e password.</p>"));
+    PortalReply r =
+        html(QStringLiteral("Accesso negato"), QStringLiteral("<p>Servono nome e password.</p>"));
     r.status = 401;
-    r.headers.append(qMakePair(QByteArray("WWW-Authenticate"), QByteArray("Basic realm=\"Area soci\"")));
+    r.headers.append(
+        qMakePair(QByteArray("WWW-Authenticate"), QByteArray("Basic realm=\"Area soci\"")));
     return r;
   });
   // The two radio stations: their playlists (one in each playlist form) name
