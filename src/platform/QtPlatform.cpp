@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -41,16 +42,21 @@ QString QtPlatform::profileFolder() {
 
 namespace {
 
-// The Italian dictionary where the engine looks for it: the folder named by
-// QTWEBENGINE_DICTIONARIES_PATH, else beside the program or in Qt's data.
-bool italianDictionaryFound() {
+// The folder of the Italian dictionary: the one QTWEBENGINE_DICTIONARIES_PATH
+// names, else beside the program (a build or an unpacked copy), with the
+// installed program's shared data, or in Qt's own data. Empty when none holds it.
+QString italianDictionaryFolder() {
   const QString file = QStringLiteral("/it_IT.bdic");
   const QString named = qEnvironmentVariable("QTWEBENGINE_DICTIONARIES_PATH");
   if (!named.isEmpty())
-    return QFileInfo::exists(named + file);
-  const QString folder = QStringLiteral("/qtwebengine_dictionaries");
-  return QFileInfo::exists(QCoreApplication::applicationDirPath() + folder + file) ||
-         QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::DataPath) + folder + file);
+    return QFileInfo::exists(named + file) ? named : QString();
+  const QString exe = QCoreApplication::applicationDirPath();
+  const QString sub = QStringLiteral("/qtwebengine_dictionaries");
+  for (const QString& folder : {exe + sub, slv::qs(slv::shippedDataFolder(slv::toStd(exe))) + sub,
+                                QLibraryInfo::path(QLibraryInfo::DataPath) + sub})
+    if (QFileInfo::exists(folder + file))
+      return folder;
+  return {};
 }
 
 // One profile for the whole process: two profiles on the same folder would
@@ -59,6 +65,11 @@ QWebEngineProfile* sharedProfile() {
   static QPointer<QWebEngineProfile> shared;
   if (shared)
     return shared;
+  // The engine does not look in the shared data by itself; it reads where
+  // to look when its spell-checker starts.
+  const QString dictionaries = italianDictionaryFolder();
+  if (!dictionaries.isEmpty())
+    qputenv("QTWEBENGINE_DICTIONARIES_PATH", QFile::encodeName(dictionaries));
   // A named profile keeps cookies and logins across runs, session cookies
   // included, as a forum login expects.
   auto* p = new QWebEngineProfile(QtPlatform::profileName(), qApp);
@@ -78,7 +89,7 @@ QWebEngineProfile* sharedProfile() {
   s->setUnknownUrlSchemePolicy(QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
   // Replies are written in Italian; without the dictionary there is simply
   // no spell-checking.
-  if (italianDictionaryFound()) {
+  if (!dictionaries.isEmpty()) {
     p->setSpellCheckLanguages({QStringLiteral("it_IT")});
     p->setSpellCheckEnabled(true);
   }

@@ -55,6 +55,12 @@ rel="$(sed -n 's/^#define SLV_SHARED_DATA_FROM_BINDIR "\(.*\)"$/\1/p' "$build/ge
 cmp -s "$root/bin/$rel/Allforums.svl" "$src/data/Allforums.svl" ||
   fail "bin/$rel/Allforums.svl is not the shipped forum index"
 
+# The Italian dictionary, when the build made one, is where the program looks.
+if [ -f "$build/qtwebengine_dictionaries/it_IT.bdic" ]; then
+  cmp -s "$root/bin/$rel/qtwebengine_dictionaries/it_IT.bdic" "$build/qtwebengine_dictionaries/it_IT.bdic" ||
+    fail "bin/$rel/qtwebengine_dictionaries/it_IT.bdic is not the build's dictionary"
+fi
+
 # The manual page reads without a formatter warning.
 page="$root/share/man/man1/$exe.1.gz"
 if [ ! -f "$page" ]; then
