@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTimer>
@@ -118,6 +119,15 @@ MultimediaPanel::MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* mini
 
   connect(&player(), &MediaPlayer::Buffering, this, &MultimediaPanel::WMP_Buffering);
   connect(&player(), &MediaPlayer::EndOfStream, this, &MultimediaPanel::WMP_EndOfStream);
+  connect(&player(), &MediaPlayer::Failed, this, &MultimediaPanel::WMP_Failed);
+  // The song a station names, where the engine passes it on; our own texts stay.
+  connect(&player(), &MediaPlayer::StreamTitleChanged, this,
+          [this] { lblMMInfo->setToolTip(player().streamTitle()); });
+  // Every stop, the player's own button included, ends what a station was owed.
+  connect(&player(), &MediaPlayer::Stopped, this, [this] {
+    reconnect_.cancel();
+    tmrReconnect->stop();
+  });
 
   tmrMM = new QTimer(this);
   tmrMM->setInterval(800);
@@ -125,6 +135,9 @@ MultimediaPanel::MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* mini
   tmrMMInfoSwap = new QTimer(this);
   tmrMMInfoSwap->setInterval(5000);
   connect(tmrMMInfoSwap, &QTimer::timeout, this, &MultimediaPanel::tmrMMInfoSwap_Timer);
+  tmrReconnect = new QTimer(this);
+  tmrReconnect->setSingleShot(true);
+  connect(tmrReconnect, &QTimer::timeout, this, &MultimediaPanel::tmrReconnect_Timer);
 }
 
 void MultimediaPanel::startTimers() {
@@ -133,6 +146,9 @@ void MultimediaPanel::startTimers() {
 }
 
 MediaPlayer& MultimediaPanel::player() { return host_.player(); }
+const MediaPlayer& MultimediaPanel::player() const {
+  return host_.player();
+}
 
 std::uint32_t MultimediaPanel::backColor(const QPushButton* b) {
   return b->property(kBackColor).value<std::uint32_t>();
@@ -181,6 +197,7 @@ void MultimediaPanel::playStation(QPushButton* chosen, QPushButton* other, const
   vars_.RadioMode = true;
   setBackColor(chosen, kChosen);
   setBackColor(other, kPlain);
+  reconnect_.start();
 }
 
 void MultimediaPanel::cmdLatteMiele_Click() {
@@ -198,6 +215,13 @@ void MultimediaPanel::cmdRadioItalia_Click() {
 void MultimediaPanel::imgNota_Click() { host_.OpenPanel(5); }
 
 void MultimediaPanel::imgPlay_Click() {
+  if (vars_.RadioMode && chosenStation()) {
+    // Play on a chosen station owes it again; a try already scheduled is made now.
+    if (!reconnect_.owed())
+      reconnect_.start();
+    tmrReconnect->stop();
+    reconnect_.tryNow();
+  }
   player().play();
   vars_.MMInfoText = player().statusText();
 }
@@ -217,22 +241,30 @@ void MultimediaPanel::imgNext_Click() {
 
 // ---------------------------------------------------------------- timers and player events
 
+std::optional<slv::media::Station> MultimediaPanel::chosenStation() const {
+  if (backColor(cmdLatteMiele) == kChosen)
+    return slv::media::Station::LatteMiele;
+  if (backColor(cmdRadioItalia) == kChosen)
+    return slv::media::Station::RadioItalia;
+  return std::nullopt;
+}
+
 void MultimediaPanel::tmrMM_Timer() {
   if (player().playState() == slv::media::kPlaying) {
-    std::optional<slv::media::Station> highlighted;
-    if (backColor(cmdLatteMiele) == kChosen)
-      highlighted = slv::media::Station::LatteMiele;
-    else if (backColor(cmdRadioItalia) == kChosen)
-      highlighted = slv::media::Station::RadioItalia;
-    if (const auto text = slv::media::listeningText(vars_.RadioMode, highlighted,
+    if (const auto text = slv::media::listeningText(vars_.RadioMode, chosenStation(),
                                                     player().currentSourceURL().toStdString()))
       vars_.MMInfoText = qs(*text);
+    fraMM_->setVisible(!host_.isPanelOpen(5));
+  } else if (reconnect_.owed() && reconnect_.tries() > 0) {
+    // Still the station's time: the mini bar says it is being reached again.
+    vars_.MMInfoText = reconnectNote_;
     fraMM_->setVisible(!host_.isPanelOpen(5));
   } else {
     vars_.MMInfoText = qs(slv::media::kSilence);
     if (!chkMusic->isChecked())
       fraMM_->hide();
   }
+  emit musicTick();
 }
 
 void MultimediaPanel::tmrMMInfoSwap_Timer() {
@@ -248,8 +280,72 @@ void MultimediaPanel::WMP_Buffering(bool) {
 }
 
 void MultimediaPanel::WMP_EndOfStream(int) {
-  if (chkContM->isChecked())
-    selectNext(slv::media::nextEntry(fleMM->listIndex(), fleMM->listCount()));
+  // Sequence play hands an ended station over to the next file, as it always
+  // has; with no file to go on to, the station is reached again.
+  const auto next = chkContM->isChecked()
+                        ? slv::media::nextEntry(fleMM->listIndex(), fleMM->listCount())
+                        : std::nullopt;
+  if (!next && reconnect_.owed())
+    stationBroke();
+  else
+    selectNext(next);
+}
+
+void MultimediaPanel::WMP_Failed() {
+  stationBroke();
+}
+
+void MultimediaPanel::stationBroke() {
+  const auto chosen = chosenStation();
+  if (!chosen) {
+    reconnect_.cancel();
+    return;
+  }
+  const std::string caption = slv::media::station(*chosen).caption;
+  switch (reconnect_.broke()) {
+  case slv::media::Reconnection::Step::Ignore:
+    return;
+  case slv::media::Reconnection::Step::Retry:
+    reconnectNote_ = qs(slv::media::reconnectingText(caption, reconnect_.tries()));
+    player().showNote(reconnectNote_);
+    lblMMInfo->setText(reconnectNote_);
+    tmrReconnect->start(reconnect_.delayMs());
+    return;
+  case slv::media::Reconnection::Step::GiveUp:
+    // Quietly: the highlight goes, the player shows it stopped and why.
+    setBackColor(cmdLatteMiele, kPlain);
+    setBackColor(cmdRadioItalia, kPlain);
+    player().stop();
+    player().showNote(qs(slv::media::givenUpText(caption)));
+    lblMMInfo->setText(qs(slv::media::givenUpText(caption)));
+    return;
+  }
+}
+
+void MultimediaPanel::tmrReconnect_Timer() {
+  const auto chosen = chosenStation();
+  if (!reconnect_.waiting() || !chosen)
+    return;
+  reconnect_.tryNow();
+  // The playlist is read again: the station may have moved its stream.
+  player().setURL(qs(slv::media::stationPlaylistAddress(*chosen)));
+  player().play();
+  player().showNote(reconnectNote_);
+}
+
+void MultimediaPanel::pauseMusic() {
+  reconnect_.cancel();
+  tmrReconnect->stop();
+  player().pause();
+}
+
+QString MultimediaPanel::nowPlayingName() const {
+  if (vars_.RadioMode) {
+    const auto chosen = chosenStation();
+    return chosen ? qs(slv::media::station(*chosen).caption) : QString();
+  }
+  const QString url = player().URL();
+  return url.isEmpty() ? QString() : QFileInfo(url).fileName();
 }
 
 void MultimediaPanel::MusicPositionTickRead() {
@@ -261,6 +357,8 @@ void MultimediaPanel::MusicPositionTickRead() {
 void MultimediaPanel::MusicPositionTickApply() {
   if (tickPositionString_)
     lblTime->setText(*tickPositionString_);
+  if (tickPosition_)
+    reconnect_.heard(*tickPosition_);
   selectNext(slv::media::tickAdvance(tickPosition_, tickDuration_, chkContM->isChecked(),
                                      fleMM->listIndex(), fleMM->listCount()));
 }

@@ -3,6 +3,9 @@
 // radio stations, the drive/folder/file lists and the two options; and the
 // mini bar in the main window's toolbar row, which keeps working while the
 // panel is closed.
+#include "media/music.h"
+#include "media/reconnection.h"
+
 #include <QFrame>
 #include <QString>
 #include <cstdint>
@@ -44,6 +47,8 @@ public:
   QLabel *lblTime, *lblMMInfo;
 
   QTimer *tmrMM, *tmrMMInfoSwap;
+  // Single shot: the next try of a station whose stream broke.
+  QTimer* tmrReconnect;
   // The two music timers run from the main window's load on.
   void startTimers();
 
@@ -61,6 +66,15 @@ public:
   void tmrMMInfoSwap_Timer();
   void WMP_Buffering(bool Start);
   void WMP_EndOfStream(int Result);
+  void WMP_Failed();
+  void tmrReconnect_Timer();
+
+  // For the desktop's media controls: pause (a station stops), and the name
+  // of what is in the player (the station's caption or the file's name).
+  void pauseMusic();
+  QString nowPlayingName() const;
+  // The station whose button is highlighted, if any.
+  std::optional<slv::media::Station> chosenStation() const;
 
   // The two halves of the music tick that the main window's 50 ms timer runs
   // around the activity monitor: the player readings, then the position label
@@ -77,8 +91,14 @@ public:
   static constexpr std::uint32_t kChosen = 0x0000FFFF;
   static std::uint32_t backColor(const QPushButton* b);
 
+signals:
+  // Every music tick (800 ms), so watchers can compare what they last told.
+  void musicTick();
+
 private:
   MediaPlayer& player();
+  const MediaPlayer& player() const;
+  void stationBroke();
   void playStation(QPushButton* chosen, QPushButton* other, const QString& address);
   void setBackColor(QPushButton* b, std::uint32_t bgr);
   void selectNext(std::optional<int> entry);
@@ -89,4 +109,6 @@ private:
   // Readings of the first half of the tick, used by the second.
   std::optional<double> tickPosition_, tickDuration_;
   std::optional<QString> tickPositionString_;
+  slv::media::Reconnection reconnect_{slv::media::reconnectBaseMs()};
+  QString reconnectNote_;
 };

@@ -108,6 +108,8 @@ PlayerBar::PlayerBar(QWidget* parent) : QWidget(parent), picture_(new Picture(th
   stopButton_->setToolTip(QStringLiteral("Stop"));
   status_ = new QLabel(bar);
   status_->setObjectName(QStringLiteral("statusLabel"));
+  // The bar is narrow: a long status is cut short, whole in its tooltip.
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* speaker = new QLabel(bar);
   speaker->setPixmap(barIcon(Symbol::Speaker).pixmap(14, 14));
   volume_ = new QSlider(Qt::Horizontal, bar);
@@ -188,5 +190,6 @@ void PlayerBar::showState(bool playing, bool seekable, const QString& time, cons
   playPause_->setToolTip(playing ? QStringLiteral("Pausa") : QStringLiteral("Play"));
   seek_->setEnabled(seekable);
   time_->setText(time);
-  status_->setText(status);
+  status_->setText(status_->fontMetrics().elidedText(status, Qt::ElideRight, status_->width()));
+  status_->setToolTip(status);
 }

@@ -6,6 +6,7 @@
 
 #include <QAudioOutput>
 #include <QDir>
+#include <QMediaMetaData>
 #include <QMediaPlayer>
 
 namespace {
@@ -106,7 +107,15 @@ QtMediaPlayer::QtMediaPlayer(QWidget* parent)
             wantPlay_ = false;
             player_->stop();
             refreshControls();
+            reportFailure();
           });
+  connect(player_, &QMediaPlayer::metaDataChanged, this, [this] {
+    const QString t = player_->metaData().stringValue(QMediaMetaData::Title);
+    if (t != title_) {
+      title_ = t;
+      emit StreamTitleChanged();
+    }
+  });
   connect(player_, &QMediaPlayer::playbackStateChanged, this, &QtMediaPlayer::refreshControls);
   connect(player_, &QMediaPlayer::bufferProgressChanged, this, &QtMediaPlayer::refreshControls);
   connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
@@ -136,6 +145,7 @@ void QtMediaPlayer::setURL(const QString& address) {
   resolver_->cancel();
   ++generation_;
   url_ = address;
+  note_.clear();
   failed_ = false;
   wantPlay_ = false;
   if (isPlaylist()) {
@@ -166,6 +176,20 @@ void QtMediaPlayer::resolveFailed() {
   failed_ = true;
   wantPlay_ = false;
   refreshControls();
+  reportFailure();
+}
+
+void QtMediaPlayer::reportFailure() {
+  // Told after the engine's own handler has returned, and only about the item
+  // still chosen, as the end of an item is.
+  const int g = generation_;
+  QMetaObject::invokeMethod(
+      this,
+      [this, g] {
+        if (g == generation_)
+          emit Failed();
+      },
+      Qt::QueuedConnection);
 }
 
 void QtMediaPlayer::play() {
@@ -193,9 +217,31 @@ void QtMediaPlayer::play() {
 
 void QtMediaPlayer::stop() {
   wantPlay_ = false;
+  note_.clear();
   resolver_->cancel();
   player_->stop();
   refreshControls();
+  emit Stopped();
+}
+
+void QtMediaPlayer::pause() {
+  if (player_->playbackState() == QMediaPlayer::PlayingState && player_->isSeekable()) {
+    wantPlay_ = false;
+    player_->pause();
+    refreshControls();
+  } else {
+    // A live stream cannot hold its place.
+    stop();
+  }
+}
+
+void QtMediaPlayer::showNote(const QString& text) {
+  note_ = text;
+  refreshControls();
+}
+
+QString QtMediaPlayer::streamTitle() const {
+  return title_;
 }
 
 int QtMediaPlayer::playState() const {
@@ -227,7 +273,10 @@ int QtMediaPlayer::playState() const {
 }
 
 QString QtMediaPlayer::statusText() const {
-  switch (playState()) {
+  const int state = playState();
+  if (!note_.isEmpty() && state != psPlaying)
+    return note_;
+  switch (state) {
   case psTransitioning:
     return resolver_->busy() || stream_.isEmpty() ? QStringLiteral("Connessione in corso...")
                                                   : QStringLiteral("Apertura del brano...");

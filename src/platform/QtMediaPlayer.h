@@ -23,12 +23,15 @@ public:
   QString URL() const override;
   void play() override;
   void stop() override;
+  void pause() override;
   int playState() const override;
   QString statusText() const override;
   QString currentSourceURL() const override;
   std::optional<double> duration() const override;
   std::optional<double> position() const override;
   std::optional<QString> positionString() const override;
+  void showNote(const QString& text) override;
+  QString streamTitle() const override;
 
   // The volume of the player's own control, 0 to 100.
   int volume() const;
@@ -39,6 +42,7 @@ private:
   void streamResolved(const QUrl& stream);
   void resolveFailed();
   void refreshControls();
+  void reportFailure();
   bool isPlaylist() const;
 
   QMediaPlayer* player_;
@@ -48,6 +52,8 @@ private:
 
   QString url_; // the address as given
   QUrl stream_; // what the engine plays
+  QString note_;
+  QString title_;
   bool wantPlay_ = false;
   bool failed_ = false;
   bool buffering_ = false;

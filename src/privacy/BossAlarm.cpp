@@ -103,6 +103,7 @@ void BossAlarm::pboAllarme_MouseUp() {
 
 void BossAlarm::raiseAlarm() {
   app_.AlarmActive = true;
+  emit disguised(true);
   owner_.WMP->stop();
   owner_.setWindowTitle(kDisguiseCaption);
   owner_.setWindowIcon(QIcon(owner_.imgXLSico->pixmap()));
@@ -178,6 +179,7 @@ void BossAlarm::takeDisguiseOff() {
   owner_.setWindowTitle(frmNRV_SLV3::normalCaption());
   owner_.setWindowIcon(QIcon(owner_.imgSLVico->pixmap()));
   cover_->hide();
+  emit disguised(false);
 }
 
 void BossAlarm::mnuPassword_Click() {

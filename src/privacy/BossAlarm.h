@@ -34,6 +34,10 @@ public:
   // The blank sheet that hides the window's content while it is disguised.
   QWidget* cover() const { return cover_; }
 
+signals:
+  // The disguise goes on (true) or comes off (false).
+  void disguised(bool on);
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

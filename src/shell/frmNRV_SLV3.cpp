@@ -14,6 +14,7 @@
 #include "forums/ForumPanel.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
+#include "media/MprisPlayer.h"
 #include "media/MultimediaPanel.h"
 #include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
@@ -87,6 +88,10 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   buildAddressRow(canvas_);
   buildPanels(canvas_);
   alarm = new BossAlarm(*this);
+  // The desktop's media keys; off the bus while the window is disguised.
+  mpris = new MprisPlayer(*this, *fraRadio, this);
+  connect(alarm, &BossAlarm::disguised, mpris, &MprisPlayer::setHidden);
+  mpris->attach();
   buildMenus();
   connectPanels();
   buildPageKeys();

@@ -19,6 +19,7 @@ class FavouritesPanel;
 class FindBar;
 class ForumPanel;
 class MediaPlayer;
+class MprisPlayer;
 class MultimediaPanel;
 class OtherPagesPanel;
 class PanePermissions;
@@ -130,6 +131,7 @@ public:
   BossAlarm* alarm = nullptr;
   FindBar* fraFind = nullptr;
   PanePermissions* permissions = nullptr;
+  MprisPlayer* mpris = nullptr;
 
   // menus
   QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;

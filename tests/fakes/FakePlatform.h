@@ -56,23 +56,37 @@ class FakeMediaPlayer : public MediaPlayer {
 public:
   explicit FakeMediaPlayer(QWidget* parent) : widget_(new QWidget(parent)) {}
   QWidget* widget() override { return widget_; }
-  void setURL(const QString& address) override { url = address; calls << "url " + address; }
+  void setURL(const QString& address) override {
+    url = address;
+    note.clear();
+    calls << "url " + address;
+  }
   QString URL() const override { return url; }
   void play() override {
     calls << QStringLiteral("play");
     if (!url.isEmpty() && !unplayable.contains(url))
       state = 3;
   }
-  void stop() override { calls << QStringLiteral("stop"); state = 1; }
+  void stop() override {
+    calls << QStringLiteral("stop");
+    state = 1;
+    note.clear();
+    emit Stopped();
+  }
+  void pause() override { calls << QStringLiteral("pause"); }
   int playState() const override { return state; }
   QString statusText() const override { return status; }
   QString currentSourceURL() const override { return url; }
   std::optional<double> duration() const override { return dur; }
   std::optional<double> position() const override { return pos; }
   std::optional<QString> positionString() const override { return posString; }
+  void showNote(const QString& text) override { note = text; }
+  QString streamTitle() const override { return title; }
 
   QStringList calls;
   QString url, status;
+  QString note;            // the program's note, as the real player would show it
+  QString title;           // the stream's own title
   QStringList unplayable;  // addresses that never start
   int state = 0;
   std::optional<double> dur, pos;

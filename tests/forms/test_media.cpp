@@ -2,7 +2,9 @@
 // sequence play, the stations, the mini bar's timers and the lists' failures.
 #include "fakes/MainFixture.h"
 #include "media/FileLists.h"
+#include "media/MprisPlayer.h"
 #include "media/MultimediaPanel.h"
+#include "privacy/BossAlarm.h"
 #include "ui/Widgets.h"
 
 #include <QAction>
@@ -450,4 +452,68 @@ TEST_F(Media, ChangingFolderKeepsPlayingAndStartsTheNewListFromItsTop) {
   EXPECT_EQ(m.fleMM->listIndex(), -1);
   m.imgNext_Click();
   EXPECT_EQ(player().url, file("Sotto/z.mp3"));
+}
+
+TEST_F(Media, BrokenStationIsTriedAgainUntilGivenUpAndStopOrAFileCancels) {
+  auto& m = open();
+  m.cmdLatteMiele->click();
+  const QString playlist = player().url;
+  player().state = 1;
+  emit player().EndOfStream(0);
+  for (int n = 1; n <= 5; ++n) {
+    const QString note =
+        QStringLiteral("Riconnessione a Latte e Miele… (tentativo %1 di 5)").arg(n);
+    ASSERT_TRUE(m.tmrReconnect->isActive()) << n;
+    m.tmrMM_Timer();
+    EXPECT_TRUE(player().note == note && m.lblMMInfo->text() == note &&
+                win->musicVars.MMInfoText == note);
+    EXPECT_TRUE(yellow(m.cmdLatteMiele));
+    player().calls.clear();
+    m.tmrReconnect_Timer();
+    EXPECT_EQ(player().calls, (QStringList{"url " + playlist, "play"}));
+    player().state = 1;
+    emit player().Failed();
+  }
+  // Given up: no highlight, stopped, a short note and no message.
+  EXPECT_FALSE(m.tmrReconnect->isActive());
+  EXPECT_TRUE(plain(m.cmdLatteMiele) && plain(m.cmdRadioItalia));
+  EXPECT_EQ(player().calls.last(), "stop");
+  EXPECT_EQ(player().note, "Latte e Miele non risponde: radio fermata");
+  EXPECT_TRUE(platform.messages.empty());
+
+  // Stop, another station, a file: nothing is tried after them.
+  m.cmdLatteMiele->click();
+  emit player().Failed();
+  m.imgStop_Click();
+  EXPECT_FALSE(m.tmrReconnect->isActive());
+  m.imgPlay_Click(); // owes the chosen station again
+  emit player().Failed();
+  m.cmdRadioItalia->click();
+  EXPECT_FALSE(m.tmrReconnect->isActive());
+  emit player().Failed();
+  m.chkContM->setChecked(true);
+  m.fleMM->setListIndex(0);
+  EXPECT_FALSE(m.tmrReconnect->isActive());
+  emit player().Failed();
+  player().calls.clear();
+  emit player().EndOfStream(0);
+  EXPECT_FALSE(m.tmrReconnect->isActive());
+  EXPECT_EQ(player().calls, (QStringList{"stop", "url " + file("b.wav"), "play"}));
+}
+
+TEST_F(Media, DesktopControlsShowTheSongTakeTheNextRuleAndComeBackAfterTheAlarm) {
+  auto& m = open();
+  MprisPlayer& mp = *win->mpris;
+  m.cmdLatteMiele->click();
+  player().title = QStringLiteral("Un brano - Un cantante");
+  emit player().StreamTitleChanged();
+  EXPECT_EQ(m.lblMMInfo->toolTip(), player().title);
+  EXPECT_EQ(mp.metadata().value("xesam:title"), player().title);
+  mp.next();
+  EXPECT_EQ(m.lblMMInfo->text(), kRadioNext);
+  win->alarm->raiseAlarm();
+  EXPECT_TRUE(mp.identity().isEmpty() && mp.metadata().isEmpty());
+  win->showMaximized(); // the question is answered yes
+  QApplication::processEvents();
+  EXPECT_EQ(mp.identity(), "SOLVARINO 3_w");
 }

@@ -124,6 +124,24 @@ Portal::Portal() {
     r.body = QStringLiteral("[Reference]\r\nRef1=%1\r\n").arg(url(QStringLiteral("/radio/italia.wav"))).toUtf8();
     return r;
   });
+  // Two troubled stations, for a host given as the portal's host plus a
+  // folder: under /cade, Latte e Miele's stream ends after 3 seconds every
+  // time; under /spenta, Radio Italia's playlist names a stream server that
+  // is gone (nothing listens on port 1).
+  handle(QStringLiteral("/cade/lattemiele.asx"), [this](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "video/x-ms-asf";
+    r.body = QStringLiteral("<ASX VERSION=\"3.0\"><ENTRY><REF HREF=\"%1\" /></ENTRY></ASX>\r\n")
+                 .arg(url(QStringLiteral("/radio/lattemiele.wav?s=3")))
+                 .toUtf8();
+    return r;
+  });
+  handle(QStringLiteral("/spenta/player/rindigital.asx"), [](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "video/x-ms-asf";
+    r.body = "[Reference]\r\nRef1=http://127.0.0.1:1/radio/italia.wav\r\n";
+    return r;
+  });
   for (const auto& [path, hz] : {std::pair{"/radio/lattemiele.wav", 392.0}, std::pair{"/radio/italia.wav", 330.0}}) {
     const double tone = hz;
     handle(QString::fromLatin1(path), [tone](const QHttpServerRequest& req) {
@@ -141,6 +159,7 @@ Portal::Portal() {
 
 bool Portal::start(quint16 port) {
   port_ = server_.listen(QHostAddress::LocalHost, port);
+  clock_.start();
   return port_ != 0;
 }
 
@@ -152,6 +171,7 @@ void Portal::handle(const QString& path, Handler h) { handlers_.insert(path, std
 void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& responder) {
   const QString path = req.url().path();
   requests << req.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+  requestTimes[requests.last()] << clock_.elapsed();
   PortalReply reply;
   if (const auto it = handlers_.constFind(path); it != handlers_.constEnd()) {
     reply = (*it)(req);

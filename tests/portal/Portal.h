@@ -3,6 +3,7 @@
 // forum, message, mail and login pages at the portal's paths, a page that
 // answers slowly, and whatever the tests add.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHttpServer>
 #include <QString>
@@ -33,6 +34,8 @@ public:
   void handle(const QString& path, Handler h);
   // Every path asked for, with its query, in order.
   QStringList requests;
+  // When each of them was asked for, in milliseconds since the portal started.
+  QHash<QString, QList<qint64>> requestTimes;
 
   static QByteArray page(const QString& title, const QString& body);
 
@@ -41,4 +44,5 @@ private:
   QHttpServer server_;
   QHash<QString, Handler> handlers_;
   quint16 port_ = 0;
+  QElapsedTimer clock_;
 };
