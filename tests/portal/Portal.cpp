@@ -35,6 +35,30 @@ QByteArray toneWav(double seconds, double hz) {
   return QByteArray(wav.data(), static_cast<qsizetype>(wav.size()));
 }
 
+// A station's song title, the way internet radio servers send it to players
+// that ask: a metadata block after every kIcyInterval bytes of audio.
+constexpr int kIcyInterval = 4096;
+
+bool asksIcyMetadata(const QHttpServerRequest& req) {
+  for (const auto& [name, value] : req.headers())
+    if (name.compare("Icy-MetaData", Qt::CaseInsensitive) == 0)
+      return value == "1";
+  return false;
+}
+
+QByteArray withIcyTitle(const QByteArray& audio, const QByteArray& title) {
+  QByteArray block = "StreamTitle='" + title + "';";
+  block =
+      char((block.size() + 15) / 16) + block.leftJustified(((block.size() + 15) / 16) * 16, '\0');
+  QByteArray out;
+  for (qsizetype at = 0; at < audio.size(); at += kIcyInterval) {
+    out += audio.mid(at, kIcyInterval);
+    if (at + kIcyInterval <= audio.size())
+      out += at == 0 ? block : QByteArray(1, '\0'); // then: no change
+  }
+  return out;
+}
+
 } // namespace
 
 QByteArray Portal::page(const QString& title, const QString& body) {
@@ -125,14 +149,15 @@ Portal::Portal() {
     return r;
   });
   // Two troubled stations, for a host given as the portal's host plus a
-  // folder: under /cade, Latte e Miele's stream ends after 3 seconds every
-  // time; under /spenta, Radio Italia's playlist names a stream server that
+  // folder: under /cade, Latte e Miele's stream, with its song title, ends
+  // after 3 seconds every time; under /spenta, Radio Italia's playlist names a stream server that
   // is gone (nothing listens on port 1).
   handle(QStringLiteral("/cade/lattemiele.asx"), [this](const QHttpServerRequest&) {
     PortalReply r;
     r.mimeType = "video/x-ms-asf";
     r.body = QStringLiteral("<ASX VERSION=\"3.0\"><ENTRY><REF HREF=\"%1\" /></ENTRY></ASX>\r\n")
-                 .arg(url(QStringLiteral("/radio/lattemiele.wav?s=3")))
+                 .arg(url(QStringLiteral(
+                     "/radio/lattemiele.wav?s=3&amp;titolo=Un%20cantante%20-%20Un%20brano")))
                  .toUtf8();
     return r;
   });
@@ -149,6 +174,12 @@ Portal::Portal() {
       PortalReply r;
       r.mimeType = "audio/x-wav";
       r.body = toneWav(s > 0 ? qMin(s, 600.0) : 60.0, tone);
+      const QString title =
+          QUrlQuery(req.url()).queryItemValue(QStringLiteral("titolo"), QUrl::FullyDecoded);
+      if (!title.isEmpty() && asksIcyMetadata(req)) {
+        r.body = withIcyTitle(r.body, title.toUtf8());
+        r.headers.append(qMakePair(QByteArray("icy-metaint"), QByteArray::number(kIcyInterval)));
+      }
       return r;
     });
   }
