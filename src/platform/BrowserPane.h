@@ -46,6 +46,8 @@ public:
   virtual void setZoomFactor(double factor) = 0;
   // The system's print dialog for the page.
   virtual void print() = 0;
+  // Brings a page shown full screen back into the pane.
+  virtual void leaveFullScreen() = 0;
   // The user's answer to permissionRequested.
   virtual void answerPermission(const QString& site, PanePermission what, bool granted) = 0;
 

@@ -264,6 +264,11 @@ void WebEnginePane::answerPermission(const QString& site, PanePermission what, b
                                           : QWebEnginePage::PermissionDeniedByUser);
 }
 
+void WebEnginePane::leaveFullScreen() {
+  if (fullView_)
+    page_->triggerAction(QWebEnginePage::ExitFullScreen);
+}
+
 void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
   request.accept();
   if (request.toggleOn()) {

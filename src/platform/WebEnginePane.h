@@ -32,6 +32,7 @@ public:
   void setZoomFactor(double factor) override;
   void print() override;
   void answerPermission(const QString& site, PanePermission what, bool granted) override;
+  void leaveFullScreen() override;
 
   QWebEngineView* view() const { return view_; }
 

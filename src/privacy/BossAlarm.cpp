@@ -1,5 +1,6 @@
 #include "privacy/BossAlarm.h"
 
+#include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
 #include "privacy/PasswordBox.h"
@@ -104,6 +105,9 @@ void BossAlarm::pboAllarme_MouseUp() {
 void BossAlarm::raiseAlarm() {
   app_.AlarmActive = true;
   emit disguised(true);
+  // A video full screen would stay over the disguise.
+  for (BrowserPane* p : {owner_.WBMain.get(), owner_.WBMess.get(), owner_.WBMail.get()})
+    p->leaveFullScreen();
   owner_.WMP->stop();
   owner_.setWindowTitle(kDisguiseCaption);
   owner_.setWindowIcon(QIcon(owner_.imgXLSico->pixmap()));

@@ -315,6 +315,8 @@ void frmNRV_SLV3::buildMenus() {
   for (QAction* a : findChildren<QAction*>())
     if (!a->shortcut().isEmpty())
       a->setShortcutContext(Qt::WindowShortcut);
+  // The alarm also works from a page shown full screen, a window of its own.
+  mnuAlert->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void frmNRV_SLV3::buildPageKeys() {

@@ -258,4 +258,13 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
   EXPECT_EQ(main->page(), page);
   EXPECT_EQ(main->geometry(), placed);
+
+  // The boss alarm's key works from the full-screen page and brings it back.
+  click(main, pointIn(main, "pieno"));
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }));
+  ASSERT_TRUE(e2e::waitFor([&] { return (full = QApplication::activeWindow()) != w && full != nullptr; }));
+  QTest::keyClick(full, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
+  EXPECT_TRUE(run.state.AlarmActive);
+  EXPECT_EQ(main->page(), page);
 }

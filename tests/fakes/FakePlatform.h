@@ -31,6 +31,8 @@ public:
   double zoomFactor() const override { return zoom; }
   void setZoomFactor(double factor) override { zoom = factor; }
   void print() override { calls << QStringLiteral("print"); }
+  // Counted apart from calls: it changes no page.
+  void leaveFullScreen() override { ++fullScreenLeft; }
   void answerPermission(const QString& site, PanePermission what, bool granted) override {
     calls << QStringLiteral("permission %1 %2 %3")
                  .arg(site)
@@ -44,6 +46,7 @@ public:
   QString location;
   bool isBusy = false;
   double zoom = 1.0;
+  int fullScreenLeft = 0;
 
 private:
   QWidget* widget_;

@@ -4,6 +4,7 @@
 
 #include "browse/FindBar.h"
 #include "browse/PanePermissions.h"
+#include "privacy/BossAlarm.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -107,4 +108,9 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   EXPECT_EQ(pane(2).calls.last(), "permission https://www.portale.example 0 yes");
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(w.permissions->waiting(), 0);
+
+  // The alarm takes a page out of full screen: it would stay over the disguise.
+  w.alarm->raiseAlarm();
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(pane(i).fullScreenLeft, 1) << i;
 }
