@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -9,13 +10,17 @@
 #include <QToolButton>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <QtMath>
 
 namespace {
 
 // The control bar's symbols, light on its dark ground.
 enum class Symbol { Play, Pause, Stop, Speaker };
 QIcon barIcon(Symbol k) {
-  QPixmap pm(14, 14);
+  // At the screen's density, drawn in 14 x 14 coordinates, so it stays sharp.
+  const qreal ratio = qGuiApp->devicePixelRatio();
+  QPixmap pm(qCeil(14 * ratio), qCeil(14 * ratio));
+  pm.setDevicePixelRatio(ratio);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
