@@ -299,15 +299,20 @@ QString QtMediaPlayer::currentSourceURL() const {
   return isPlaylist() && !stream_.isEmpty() ? stream_.toString() : url_;
 }
 
-std::optional<double> QtMediaPlayer::duration() const {
+bool QtMediaPlayer::mediaLoaded() const {
   switch (player_->mediaStatus()) {
   case QMediaPlayer::NoMedia:
   case QMediaPlayer::LoadingMedia:
   case QMediaPlayer::InvalidMedia:
-    return std::nullopt;
+    return false;
   default:
-    break;
+    return true;
   }
+}
+
+std::optional<double> QtMediaPlayer::duration() const {
+  if (!mediaLoaded())
+    return std::nullopt;
   const qint64 ms = player_->duration();
   if (ms <= 0)
     return std::nullopt;
@@ -315,16 +320,9 @@ std::optional<double> QtMediaPlayer::duration() const {
 }
 
 std::optional<double> QtMediaPlayer::position() const {
-  if (stream_.isEmpty() || failed_)
+  if (stream_.isEmpty() || failed_ || !mediaLoaded())
     return std::nullopt;
-  switch (player_->mediaStatus()) {
-  case QMediaPlayer::NoMedia:
-  case QMediaPlayer::LoadingMedia:
-  case QMediaPlayer::InvalidMedia:
-    return std::nullopt;
-  default:
-    return static_cast<double>(player_->position()) / 1000.0;
-  }
+  return static_cast<double>(player_->position()) / 1000.0;
 }
 
 std::optional<QString> QtMediaPlayer::positionString() const {

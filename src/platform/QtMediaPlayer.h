@@ -39,6 +39,8 @@ public:
   QUrl engineSource() const { return stream_; }
 
 private:
+  // The engine knows the source well enough to tell its length and place.
+  bool mediaLoaded() const;
   void streamResolved(const QUrl& stream);
   void resolveFailed();
   void refreshControls();
