@@ -12,8 +12,8 @@ namespace WindowIdentity {
 inline const QByteArray kDisguiseName = "excel";
 inline const QByteArray kDisguiseClass = "Excel";
 
-// Sets the class of window's native window. Takes effect for the desktop
-// when the window is next shown; call it while the window is hidden.
+// Sets the class of window's native window; the window manager and the
+// docks that follow it see the change at once.
 void setClass(QWidget& window, const QByteArray& name, const QByteArray& cls);
 // The class the window was given when it was made (the program's own).
 void ownClass(QWidget& window, QByteArray* name, QByteArray* cls);

@@ -3,9 +3,9 @@
 #include "platform/Platform.h"
 #include "platform/WindowIdentity.h"
 #include "privacy/PasswordBox.h"
-#include "privacy/password_rules.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
+#include "privacy/password_rules.h"
 #include "ui/AlarmHost.h"
 #include "ui/NRV_SLV3.h"
 #include "ui/Widgets.h"
@@ -130,11 +130,11 @@ void BossAlarm::raiseAlarm() {
 }
 
 void BossAlarm::showAs(bool disguised) {
-  // A desktop reads a window's class when the window is shown, so the
-  // window leaves the desktop for a moment to change it.
+  // Docks and window lists match a window to a desktop entry by its class:
+  // the disguised window carries one of its own. (Withdrawing the window to
+  // change it would also pause its pages, and race the window manager.)
   if (ownName_.isEmpty())
     WindowIdentity::ownClass(owner_, &ownName_, &ownClass_);
-  owner_.hide();
   if (disguised) {
     WindowIdentity::setClass(owner_, WindowIdentity::kDisguiseName, WindowIdentity::kDisguiseClass);
     owner_.showMinimized();
@@ -153,7 +153,7 @@ bool BossAlarm::restoreProcedure() {
   if (owner_.isHidden())
     return false;
   switch (slv::privacy::restoreAction(owner_.isMinimized(), app_.AlarmActive,
-                                   !app_.ProtectPassword.isEmpty())) {
+                                      !app_.ProtectPassword.isEmpty())) {
   case slv::privacy::RestoreAction::None:
     return true;
   case slv::privacy::RestoreAction::Ask:
@@ -232,7 +232,8 @@ bool BossAlarm::eventFilter(QObject* watched, QEvent* event) {
   // A box in front blocks the window's own shortcut; the key still works.
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->keyCombination() == QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier, Qt::Key_F12)) {
+    if (key->keyCombination() ==
+        QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier, Qt::Key_F12)) {
       raiseAlarm();
       return true;
     }
