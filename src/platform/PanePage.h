@@ -4,7 +4,11 @@
 // pane itself, since the program has no other browser windows. What a page
 // asks of the user (messages, sign-in, files) it asks in the program's own
 // Italian dialogs.
+#include <QElapsedTimer>
 #include <QWebEnginePage>
+#include <string>
+#include <utility>
+#include <vector>
 
 class Platform;
 class QAuthenticator;
@@ -21,6 +25,13 @@ public:
 
   // The title of the messages a page shows.
   static QString messageTitle(const QUrl& origin);
+
+  // Links the member clicks to sites other than these open in the desktop's
+  // browser; none (the default) keeps every link in the pane.
+  void setOwnSites(std::vector<std::string> sites) { ownSites_ = std::move(sites); }
+  bool sendsOtherSitesOut() const { return !ownSites_.empty(); }
+  // The member pressed a mouse button or a key on the page, holding these keys.
+  void memberInput(Qt::KeyboardModifiers modifiers);
 
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -39,6 +50,15 @@ private:
   void openNewWindow(QWebEngineNewWindowRequest& request);
   void signIn(const QUrl& url, QAuthenticator* auth, const QString& proxyHost);
 
+  // The member's click (or key) that starts a navigation now, used up by it.
+  bool takeMemberClick();
+  // Hands url to the desktop's browser when the member clicked a link to
+  // another site without Shift; false when it stays in the pane.
+  bool sentOut(const QUrl& url, bool memberClick);
+
   Platform& platform_;
   bool noticePending_ = false;
+  std::vector<std::string> ownSites_;
+  QElapsedTimer lastInput_;
+  Qt::KeyboardModifiers inputModifiers_;
 };
