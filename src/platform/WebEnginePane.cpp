@@ -61,6 +61,21 @@ const FeatureName kFeatures[] = {
     {QWebEnginePage::DesktopAudioVideoCapture, PanePermission::ScreenSharing},
 };
 
+// A mouse button, or a key that follows the link that has the focus.
+bool isLinkActivation(const QEvent* event) {
+  switch (event->type()) {
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+    return true;
+  case QEvent::KeyPress: {
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  }
+  default:
+    return false;
+  }
+}
+
 } // namespace
 
 WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent)
@@ -197,9 +212,7 @@ bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_ && event->type() == QEvent::ChildAdded) {
     if (auto* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
       child->installEventFilter(this);
-  } else if (watched != view_ &&
-             (event->type() == QEvent::MouseButtonPress ||
-              event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress)) {
+  } else if (watched != view_ && isLinkActivation(event)) {
     // Whether a link was the member's click, and with Shift held.
     page_->memberInput(static_cast<QInputEvent*>(event)->modifiers());
   } else if (watched != view_ && event->type() == QEvent::Wheel) {
