@@ -341,5 +341,12 @@ void WebEnginePane::addOpenOutside(QMenu* menu) {
     if (!QDesktopServices::openUrl(link))
       page_->load(link);
   });
-  menu->insertAction(page_->action(QWebEnginePage::CopyLinkToClipboard), open);
+  // Right after the engine's own "Apri link".
+  const QList<QAction*> items = menu->actions();
+  QAction* before = nullptr;
+  for (qsizetype i = 0; i + 1 < items.size(); ++i)
+    if (items[i] == page_->action(QWebEnginePage::OpenLinkInThisWindow) ||
+        items[i] == page_->action(QWebEnginePage::OpenLinkInNewWindow))
+      before = items[i + 1];
+  menu->insertAction(before, open);
 }
