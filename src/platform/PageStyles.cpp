@@ -83,7 +83,8 @@ void PageStyles::apply() {
   if (!member_.isEmpty())
     css += QLatin1Char('\n') + member_;
   const QString source = styleScript(css);
-  // In a world of its own: the page's scripts neither see nor stop it.
+  // In a world of its own: the page's scripts cannot reach its functions
+  // nor replace what it calls.
   QWebEngineScriptCollection& scripts = page_.scripts();
   for (const QWebEngineScript& old : scripts.find(kScriptName))
     scripts.remove(old);

@@ -1,5 +1,5 @@
 #pragma once
-// The member's reading style over the pages of a browser page: the dark
+// The member's reading style over what a browser page shows: the dark
 // reading style, then the member's own style sheet, so it can refine it.
 // Every page has it from its first paint; a change reaches the page shown
 // without reloading it.
