@@ -24,6 +24,9 @@ int main(int argc, char* argv[]) {
     std::fputs(
         (cmd.action == slv::CommandLine::Help ? slv::helpText() : slv::versionText()).c_str(),
         stdout);
+    // And what the panes run on, as other Qt browsers say it.
+    if (cmd.action == slv::CommandLine::Version)
+      std::fputs(QtPlatform::engineVersions().toUtf8().constData(), stdout);
     return 0;
   }
   if (cmd.action == slv::CommandLine::Unknown) {

@@ -24,6 +24,16 @@ std::string makerHost() {
   return configValue("SLV_MAKER_HOST", SLV_DEFAULT_MAKER_HOST);
 }
 
+std::vector<std::string> ownSites() {
+  return {portalHost(),
+          mailHost(),
+          makerHost(),
+          configValue("SLV_EMO_HOST", SLV_DEFAULT_EMO_HOST),
+          configValue("SLV_LATTEMIELE_HOST", SLV_DEFAULT_LATTEMIELE_HOST),
+          configValue("SLV_RADIOITALIA_HOST", SLV_DEFAULT_RADIOITALIA_HOST),
+          configValue("SLV_HOMEPAGE_URL", SLV_DEFAULT_HOMEPAGE_URL)};
+}
+
 std::string httpAddress(const std::string& host, const std::string& path) {
   return "http://" + host + path;
 }

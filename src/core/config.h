@@ -3,6 +3,7 @@
 // environment variable that overrides it (the demo and the tests point the
 // program at a local portal this way). There is no settings file.
 #include <string>
+#include <vector>
 
 namespace slv {
 
@@ -14,6 +15,11 @@ namespace config {
 std::string portalHost();  // forum, private messages, login pages
 std::string mailHost();    // web mail
 std::string makerHost();   // the maker's site (help page)
+
+// The program's own sites, as configured: the portal, the web mail, the
+// maker, the emoticon pictures, the radio stations and the home page's
+// address. Links to any other site go to the member's browser.
+std::vector<std::string> ownSites();
 
 // "http://" + host + path, the way the program builds every portal address.
 std::string httpAddress(const std::string& host, const std::string& path);

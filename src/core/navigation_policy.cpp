@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace slv {
 
@@ -25,6 +26,62 @@ bool isBlankDocument(std::string_view address) {
   std::transform(a.begin(), a.end(), a.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return a == "about:blank" || a == "about:srcdoc";
+}
+
+std::string lowered(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+// A host and its port; port 0 is the scheme's usual one.
+struct Site {
+  std::string host;
+  int port = 0;
+  bool operator==(const Site&) const = default;
+};
+
+// The site of an address's authority, the part after "//": any user name
+// before the last '@' is dropped. None when it holds no readable host.
+std::optional<Site> siteOf(std::string_view authority, int usualPort) {
+  // Browsers end the authority at a backslash as at a slash.
+  authority = authority.substr(0, authority.find_first_of("/?#\\"));
+  if (const auto at = authority.rfind('@'); at != std::string_view::npos)
+    authority = authority.substr(at + 1);
+  std::string_view host = authority;
+  std::string_view port;
+  const auto close = authority.rfind(']'); // an IPv6 address holds colons of its own
+  const auto colon = authority.rfind(':');
+  if (colon != std::string_view::npos && (close == std::string_view::npos || colon > close)) {
+    host = authority.substr(0, colon);
+    port = authority.substr(colon + 1);
+  }
+  Site site{lowered(host)};
+  if (site.host.size() > 1 && site.host.back() == '.')
+    site.host.pop_back();
+  if (site.host.empty() || port.size() > 5)
+    return std::nullopt;
+  for (const char c : port) {
+    if (!std::isdigit(static_cast<unsigned char>(c)))
+      return std::nullopt;
+    site.port = site.port * 10 + (c - '0');
+  }
+  if (site.port == usualPort)
+    site.port = 0;
+  return site;
+}
+
+// The site of a web address, or of a configured host (which the program
+// reaches as "http://" + host).
+std::optional<Site> webSiteOf(std::string_view address, bool bareHost) {
+  const std::string scheme = schemeOf(address);
+  // "host:8080" reads as a scheme without the slashes that follow one.
+  if (scheme.empty() || address.substr(scheme.size() + 1, 2) != "//")
+    return bareHost ? siteOf(address, 80) : std::nullopt;
+  if (scheme != "http" && scheme != "https")
+    return std::nullopt;
+  return siteOf(address.substr(scheme.size() + 3), scheme == "http" ? 80 : 443);
 }
 
 } // namespace
@@ -68,6 +125,18 @@ bool navigationAllowed(std::string_view address, NavigationSource source, bool m
   // Any other scheme goes to another program (mail, telephone...): only a
   // click on a link of the page itself may ask for that.
   return source == NavigationSource::LinkClick && mainFrame;
+}
+
+bool isOtherSite(std::string_view address, const std::vector<std::string>& ownSites) {
+  const std::string scheme = schemeOf(address);
+  if (scheme != "http" && scheme != "https")
+    return false;
+  // A web address whose host cannot be read is no site of ours.
+  const std::optional<Site> site = webSiteOf(address, false);
+  if (!site)
+    return true;
+  return std::none_of(ownSites.begin(), ownSites.end(),
+                      [&](const std::string& own) { return webSiteOf(own, true) == site; });
 }
 
 bool followNewWindow(std::string_view address, bool userInitiated) {

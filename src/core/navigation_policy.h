@@ -5,6 +5,7 @@
 // an address to another program only when the user clicked a link to it.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace slv {
 
@@ -28,5 +29,14 @@ bool navigationAllowed(std::string_view address, NavigationSource source, bool m
 // same pane. The panes have no other windows; a blank window (what a script
 // opens to write into) shows nothing there and is dropped.
 bool followNewWindow(std::string_view address, bool userInitiated);
+
+// Whether a link the member clicked leads to a site other than the program's
+// own, to be opened in the desktop's browser. Only web addresses (http,
+// https) do. ownSites are the hosts as configured: "host", "host:port", with a
+// path or not, or a whole "http://" address. Hosts match whatever their case
+// and a final dot; international names are compared in the form given (the
+// engine gives them in their ASCII form). An own host without a port stands
+// for the scheme's usual one, and only for it.
+bool isOtherSite(std::string_view address, const std::vector<std::string>& ownSites);
 
 } // namespace slv

@@ -2,6 +2,8 @@
 // An embedded web browser: what the program asks of it, nothing more.
 #include <QObject>
 #include <QString>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -50,6 +52,15 @@ public:
   virtual void leaveFullScreen() = 0;
   // The user's answer to permissionRequested.
   virtual void answerPermission(const QString& site, PanePermission what, bool granted) = 0;
+
+  // Links the member clicks to sites other than ownSites (as slv::isOtherSite
+  // takes them) open in the desktop's browser; Shift+click keeps them here.
+  virtual void sendOtherSitesOut(const std::vector<std::string>& ownSites) = 0;
+  // The dark reading style over the page shown and every page after it.
+  virtual void setDarkReading(bool on) = 0;
+  // The member's own style sheet over every page, after the dark style;
+  // empty for none.
+  virtual void setMemberStyle(const QString& css) = 0;
 
 signals:
   // The matches of the last search: which one is current (from 1; 0 for none) and how many.

@@ -10,6 +10,7 @@
 #include <QAuthenticator>
 #include <QDateTime>
 #include <QLabel>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QWebEngineCertificateError>
@@ -201,6 +202,8 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
     noticePending_ = false;
     return true;
   }
+  if (isMainFrame && sentOut(url, takeMemberClick() && type == NavigationTypeLinkClicked))
+    return false;
   return slv::navigationAllowed(url.toString().toStdString(), sourceOf(type), isMainFrame);
 }
 
@@ -208,8 +211,33 @@ void PanePage::openNewWindow(QWebEngineNewWindowRequest& request) {
   // Left unanswered, the request drops the new window; the address is loaded
   // here instead, keeping this pane's history.
   const QUrl url = request.requestedUrl();
+  if (sentOut(url, takeMemberClick() && request.isUserInitiated()))
+    return;
   // Loaded once the engine is done with the request.
   if (slv::followNewWindow(url.toString().toStdString(), request.isUserInitiated()))
     QMetaObject::invokeMethod(
         this, [this, url] { load(url); }, Qt::QueuedConnection);
+}
+
+void PanePage::memberInput(Qt::KeyboardModifiers modifiers) {
+  inputModifiers_ = modifiers;
+  lastInput_.start();
+}
+
+bool PanePage::takeMemberClick() {
+  // A link follows its click at once; a page's own redirect a while later
+  // is no click of the member's, and one click opens one page.
+  constexpr qint64 kClickMs = 1000;
+  const bool recent = lastInput_.isValid() && !lastInput_.hasExpired(kClickMs);
+  lastInput_.invalidate();
+  return recent;
+}
+
+bool PanePage::sentOut(const QUrl& url, bool memberClick) {
+  if (!memberClick || !sendsOtherSitesOut() || (inputModifiers_ & Qt::ShiftModifier))
+    return false;
+  if (!slv::isOtherSite(url.toString(QUrl::FullyEncoded).toStdString(), ownSites_))
+    return false;
+  // With no browser to hand it to, the link opens here as it always did.
+  return QDesktopServices::openUrl(url);
 }

@@ -6,7 +6,11 @@
 // Italian dialogs.
 #include "core/surface_gate.h"
 
+#include <QElapsedTimer>
 #include <QWebEnginePage>
+#include <string>
+#include <utility>
+#include <vector>
 
 class Platform;
 class QAuthenticator;
@@ -26,6 +30,13 @@ public:
 
   // The title of the messages a page shows.
   static QString messageTitle(const QUrl& origin);
+
+  // Links the member clicks to sites other than these open in the desktop's
+  // browser; none (the default) keeps every link in the pane.
+  void setOwnSites(std::vector<std::string> sites) { ownSites_ = std::move(sites); }
+  bool sendsOtherSitesOut() const { return !ownSites_.empty(); }
+  // The member pressed a mouse button or a key on the page, holding these keys.
+  void memberInput(Qt::KeyboardModifiers modifiers);
 
 protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -47,8 +58,17 @@ private:
   bool mayAsk();
   int pageBox(const QUrl& origin, const QString& msg, int style);
 
+  // The member's click (or key) that starts a navigation now, used up by it.
+  bool takeMemberClick();
+  // Hands url to the desktop's browser when the member clicked a link to
+  // another site without Shift; false when it stays in the pane.
+  bool sentOut(const QUrl& url, bool memberClick);
+
   Platform& platform_;
   bool noticePending_ = false;
   slv::PageDialogGuard dialogs_;
   bool offerSilence_ = false;
+  std::vector<std::string> ownSites_;
+  QElapsedTimer lastInput_;
+  Qt::KeyboardModifiers inputModifiers_;
 };

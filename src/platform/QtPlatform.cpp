@@ -33,6 +33,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <utility>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -316,4 +317,13 @@ QString QtPlatform::saveFileName(const QString& title, const QString& proposedPa
   if (gate().ask(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::engineVersions() {
+  // The libraries found at run time, which may be newer than those built with.
+  return QStringLiteral("Qt %1, Qt WebEngine %2\n"
+                        "Motore del browser: Chromium %3 (correzioni di sicurezza fino a %4)\n")
+      .arg(QString::fromLatin1(qVersion()), QString::fromLatin1(qWebEngineVersion()),
+           QString::fromLatin1(qWebEngineChromiumVersion()),
+           QString::fromLatin1(qWebEngineChromiumSecurityPatchVersion()));
 }

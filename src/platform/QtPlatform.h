@@ -44,6 +44,9 @@ public:
   // shipped forum index.
   static QString chooseDataFolder();
 
+  // The Qt and browser-engine versions the program runs on, one per line.
+  static QString engineVersions();
+
 private:
   mutable QString dataFolder_;
   QWebEngineProfile* profile_ = nullptr;

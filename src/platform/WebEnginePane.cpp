@@ -3,10 +3,12 @@
 #include "core/navigation_policy.h"
 #include "core/zoom_steps.h"
 #include "platform/Downloads.h"
+#include "platform/PageStyles.h"
 #include "platform/PanePage.h"
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
@@ -58,12 +61,28 @@ const FeatureName kFeatures[] = {
     {QWebEnginePage::DesktopAudioVideoCapture, PanePermission::ScreenSharing},
 };
 
+// A mouse button, or a key that follows the link that has the focus.
+bool isLinkActivation(const QEvent* event) {
+  switch (event->type()) {
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+    return true;
+  case QEvent::KeyPress: {
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  }
+  default:
+    return false;
+  }
+}
+
 } // namespace
 
 WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent)
     : platform_(platform), view_(new QWebEngineView(parent)) {
   page_ = new PanePage(profile, platform, view_);
   view_->setPage(page_);
+  styles_ = std::make_unique<PageStyles>(*page_);
   // Right-click gives the browser's own menu (copy, copy image address...),
   // with the spelling suggestions and the PDF copy added.
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -195,6 +214,9 @@ bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_ && event->type() == QEvent::ChildAdded) {
     if (auto* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
       child->installEventFilter(this);
+  } else if (watched != view_ && isLinkActivation(event)) {
+    // Whether a link was the member's click, and with Shift held.
+    page_->memberInput(static_cast<QInputEvent*>(event)->modifiers());
   } else if (watched != view_ && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (wheel->modifiers() & Qt::ControlModifier) {
@@ -224,6 +246,7 @@ QMenu* WebEnginePane::contextMenu() {
   // The engine's menu already opens with the spelling suggestions of a
   // misspelled word in a text field; a click replaces the word.
   QMenu* menu = view_->createStandardContextMenu();
+  addOpenOutside(menu);
   menu->addSeparator();
   QAction* pdf = menu->addAction(QStringLiteral("Salva come PDF..."));
   connect(pdf, &QAction::triggered, this, &WebEnginePane::savePdf);
@@ -291,4 +314,39 @@ void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
   fullView_->hide();
   fullView_->deleteLater();
   view_->setFocus();
+}
+
+void WebEnginePane::sendOtherSitesOut(const std::vector<std::string>& ownSites) {
+  page_->setOwnSites(ownSites);
+}
+
+void WebEnginePane::setDarkReading(bool on) {
+  styles_->setDark(on);
+}
+
+void WebEnginePane::setMemberStyle(const QString& css) {
+  styles_->setMemberCss(css);
+}
+
+void WebEnginePane::addOpenOutside(QMenu* menu) {
+  const QWebEngineContextMenuRequest* request = view_->lastContextMenuRequest();
+  if (!page_->sendsOtherSitesOut() || request == nullptr)
+    return;
+  const QUrl link = request->linkUrl();
+  if (link.scheme() != QLatin1String("http") && link.scheme() != QLatin1String("https"))
+    return;
+  auto* open = new QAction(QStringLiteral("Apri nel browser predefinito"), menu);
+  connect(open, &QAction::triggered, this, [this, link] {
+    // With no browser to hand it to, the link opens here.
+    if (!QDesktopServices::openUrl(link))
+      page_->load(link);
+  });
+  // Right after the engine's own "Apri link".
+  const QList<QAction*> items = menu->actions();
+  QAction* before = nullptr;
+  for (qsizetype i = 0; i + 1 < items.size(); ++i)
+    if (items[i] == page_->action(QWebEnginePage::OpenLinkInThisWindow) ||
+        items[i] == page_->action(QWebEnginePage::OpenLinkInNewWindow))
+      before = items[i + 1];
+  menu->insertAction(before, open);
 }

@@ -2,7 +2,9 @@
 #include "platform/BrowserPane.h"
 
 #include <QPointer>
+#include <memory>
 
+class PageStyles;
 class PanePage;
 class Platform;
 class QMenu;
@@ -33,6 +35,9 @@ public:
   void print() override;
   void answerPermission(const QString& site, PanePermission what, bool granted) override;
   void leaveFullScreen() override;
+  void sendOtherSitesOut(const std::vector<std::string>& ownSites) override;
+  void setDarkReading(bool on) override;
+  void setMemberStyle(const QString& css) override;
 
   QWebEngineView* view() const { return view_; }
 
@@ -50,10 +55,14 @@ private:
   void pageEnded(int status);
   void fullScreen(QWebEngineFullScreenRequest& request);
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // "Apri nel browser predefinito" for a web link, in the panes that send
+  // other sites out.
+  void addOpenOutside(QMenu* menu);
 
   Platform& platform_;
   QWebEngineView* view_;
   PanePage* page_ = nullptr;
+  std::unique_ptr<PageStyles> styles_;
   QString home_;
   bool loading_ = false;
   QString crashedUrl_; // the address shown when the renderer ended

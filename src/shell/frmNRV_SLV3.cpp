@@ -18,6 +18,7 @@
 #include "media/MultimediaPanel.h"
 #include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
+#include "platform/PageStyles.h"
 #include "platform/Platform.h"
 #include "privacy/BossAlarm.h"
 #include "ui/Pictures.h"
@@ -97,6 +98,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   connect(alarm, &BossAlarm::disguised, mpris, &MprisPlayer::setHidden);
   mpris->attach();
   buildMenus();
+  buildPanesForTheWeb();
   connectPanels();
   buildPageKeys();
 
@@ -722,4 +724,22 @@ void frmNRV_SLV3::tmrProtection_Timer() {
     tmrProtection->stop();
     close();
   }
+}
+
+void frmNRV_SLV3::buildPanesForTheWeb() {
+  mnuBrowser->addSeparator();
+  mnuLetturaScura = mnuBrowser->addAction(QStringLiteral("&Lettura scura"));
+  mnuLetturaScura->setCheckable(true);
+  connect(mnuLetturaScura, &QAction::triggered, this, &frmNRV_SLV3::mnuLetturaScura_Click);
+  const std::vector<std::string> own = slv::config::ownSites();
+  const QString css = PageStyles::readMemberCss(platform_.dataFilePath("Pagine.css"));
+  for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()}) {
+    p->sendOtherSitesOut(own);
+    p->setMemberStyle(css);
+  }
+}
+
+void frmNRV_SLV3::mnuLetturaScura_Click() {
+  for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
+    p->setDarkReading(mnuLetturaScura->isChecked());
 }

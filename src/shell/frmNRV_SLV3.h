@@ -90,6 +90,8 @@ public:
   void FindInPage();
   void PrintPage();
   void ZoomPage(int direction);
+  // "Lettura scura": the three panes' pages dark, or as they are, for the session.
+  void mnuLetturaScura_Click();
 
   // --- activity monitor
   void tmrBusy_Timer();
@@ -150,6 +152,7 @@ public:
   QAction *mnuEmoTray, *mnuComposer, *mnuMultimedia;
   QAction *mnuAlert, *mnuPassword, *mnuAiuto, *mnuInfo;
   QAction *mnuDelete, *mnuUp, *mnuDown;
+  QAction* mnuLetturaScura = nullptr;
 
   // timers
   QTimer *tmrBusy, *tmrPeek, *tmrProtection;
@@ -171,6 +174,9 @@ private:
   // screen. Without a window manager the frame is the window itself.
   void coverScreen();
   void buildPageKeys();
+  // The three panes and the wider web: other sites to the member's browser,
+  // the dark reading item, the member's Pagine.css.
+  void buildPanesForTheWeb();
   void placeFindBar();
   void askPermissions();
 

@@ -40,6 +40,10 @@ public:
                  .arg(granted ? "yes" : "no");
   }
 
+  void sendOtherSitesOut(const std::vector<std::string>& sites) override { ownSites = sites; }
+  void setDarkReading(bool on) override { dark = on; }
+  void setMemberStyle(const QString& css) override { memberCss = css; }
+
   QStringList calls;     // every operation, in order ("navigate <url>", "back", ...)
   QStringList history;   // addresses in navigation order
   int historyIndex = -1;
@@ -47,6 +51,9 @@ public:
   bool isBusy = false;
   double zoom = 1.0;
   int fullScreenLeft = 0;
+  std::vector<std::string> ownSites; // empty: every link stays in the pane
+  bool dark = false;
+  QString memberCss;
 
 private:
   QWidget* widget_;

@@ -4,6 +4,8 @@
 
 #include "browse/FindBar.h"
 #include "browse/PanePermissions.h"
+#include "core/config.h"
+#include "platform/PageStyles.h"
 #include "privacy/BossAlarm.h"
 
 #include <QApplication>
@@ -113,4 +115,46 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   w.alarm->raiseAlarm();
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(pane(i).fullScreenLeft, 1) << i;
+}
+
+TEST_F(PanesOnWindow, TheThreePanesSendOtherSitesOutReadDarkAndWearTheMembersStyle) {
+  const QByteArray css = "body { font-size: 120%; } /* più grande */";
+  writeFile("Pagine.css", css);
+  frmNRV_SLV3& w = load();
+  for (int i : {0, 1, 2}) {
+    EXPECT_EQ(pane(i).ownSites, slv::config::ownSites());
+    EXPECT_EQ(pane(i).memberCss, QString::fromUtf8(css));
+  }
+  // The other browsers (emoticons, help, image search) keep every link.
+  for (std::size_t i = 3; i < platform.panes.size(); ++i)
+    EXPECT_TRUE(platform.panes[i]->ownSites.empty());
+  for (const bool dark : {true, false}) {
+    w.mnuLetturaScura->trigger();
+    EXPECT_EQ(w.mnuLetturaScura->isChecked(), dark);
+    for (int i : {0, 1, 2})
+      EXPECT_EQ(pane(i).dark, dark);
+  }
+}
+
+namespace {
+int warnings = 0;
+void countWarning(QtMsgType type, const QMessageLogContext&, const QString&) {
+  warnings += type == QtWarningMsg ? 1 : 100;
+}
+} // namespace
+
+TEST_F(PanesOnWindow, AHugeOrNonUtf8MemberStyleIsIgnoredWithOneWarning) {
+  const QString path = dir.filePath("Pagine.css");
+  warnings = 0;
+  const QtMessageHandler before = qInstallMessageHandler(countWarning);
+  EXPECT_EQ(PageStyles::readMemberCss(path), QString()); // none: nothing said
+  EXPECT_EQ(warnings, 0);
+  for (const QByteArray& bytes :
+       {QByteArray(10 * 1024 * 1024, ' '), QByteArray("body{font-family:\"Citt\xe0\"}")}) {
+    writeFile("Pagine.css", bytes);
+    warnings = 0;
+    EXPECT_EQ(PageStyles::readMemberCss(path), QString());
+    EXPECT_EQ(warnings, 1);
+  }
+  qInstallMessageHandler(before);
 }

@@ -82,7 +82,10 @@ Portal::Portal() {
   handle(QStringLiteral("/forum/viewforum.php"), [](const QHttpServerRequest& req) {
     const QString f = QUrlQuery(req.url()).queryItemValue(QStringLiteral("f"), QUrl::FullyDecoded);
     return html(QStringLiteral("Forum f=%1").arg(f.toHtmlEscaped()),
-                QStringLiteral("<p>Discussioni del forum %1.</p>").arg(f.toHtmlEscaped()));
+                QStringLiteral("<p>Discussioni del forum %1.</p>"
+                               "<ul><li><a href=\"/prove/discussione.html\">L'orto sul "
+                               "balcone</a></li></ul>")
+                    .arg(f.toHtmlEscaped()));
   });
   handle(QStringLiteral("/forum/viewonline.php"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Chi c'è in linea"), QStringLiteral("<p>3 utenti in linea.</p>"));

@@ -86,3 +86,34 @@ TEST(NavigationPolicy, NewWindowsOpenInTheSamePaneUnderThePageRules) {
   EXPECT_TRUE(slv::followNewWindow("mailto:a@b.example", true));
   EXPECT_FALSE(slv::followNewWindow("mailto:a@b.example", false));
 }
+
+TEST(NavigationPolicy, OnlyWebLinksToOtherHostsGoToTheMembersBrowser) {
+  const std::vector<std::string> own = {"www.portale.example", "127.0.0.1:8080/cade",
+                                        "xn--prtale-xya.example", "http://home.example:81/sky/"};
+  // Ours: case, a final dot, user names, the usual port of either scheme, a
+  // path, a backslash that ends the host as browsers read it.
+  for (const char* a :
+       {"http://www.portale.example/forum/index.php", "HTTPS://WWW.Portale.Example./x",
+        "http://www.portale.example:80/", "https://www.portale.example:443/",
+        "http://evil.example@www.portale.example/", "http://127.0.0.1:8080/forum/",
+        "http://XN--PRTALE-XYA.example/", "http://home.example:81/other/path",
+        "http://www.portale.example\\@evil.example/"})
+    EXPECT_FALSE(slv::isOtherSite(a, own)) << a;
+  // Others: another host or port, a user name that looks like ours, a
+  // look-alike or international name, a host that cannot be read.
+  for (const char* a :
+       {"http://www.giornale.example/", "http://www.portale.example:8080/", "http://127.0.0.1/",
+        "http://127.0.0.1:9090/", "http://www.portale.example@evil.example/",
+        "http://www.portale.example.evil.example/", "http://www.portale.example..:80/",
+        "http://www.p\xC3\xB6rtale.example/", "http://xn--prtale-xyb.example/",
+        "http://evil.example\\@www.portale.example/", "http://home.example/", "http:///x",
+        "http://www.portale.example:99999/", "http://[::1]:8080/"})
+    EXPECT_TRUE(slv::isOtherSite(a, own)) << a;
+  // Not web addresses: mail, torrents, scripts and relative links keep the page's rules.
+  for (const char* a : {"mailto:socio@giornale.example", "magnet:?xt=urn:btih:x",
+                        "javascript:location='http://evil.example/'", "/forum/index.php",
+                        "ftp://ftp.giornale.example/"})
+    EXPECT_FALSE(slv::isOtherSite(a, own)) << a;
+  // With no own sites every web address is another site's.
+  EXPECT_TRUE(slv::isOtherSite("http://www.portale.example/", {}));
+}
