@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QWebEngineContextMenuRequest>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineView>
 #include <QWheelEvent>
 #include <csignal>
@@ -267,4 +269,48 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
   EXPECT_TRUE(run.state.AlarmActive);
   EXPECT_EQ(main->page(), page);
+}
+
+TEST_F(Panes, FullScreenAskedAgainWhileTheLastOneIsTornDownShows) {
+  open(w->WBMain.get(), "/prove/schermo.html", "Video");
+  QWebEnginePage* page = main->page();
+  click(main, pointIn(main, "pieno"));
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }));
+  QPointer<QWebEngineView> left;
+  ASSERT_TRUE(e2e::waitFor([&] {
+    left = QWebEngineView::forPage(page);
+    return left != main && left != nullptr && left->isVisible();
+  }));
+  // The window left behind goes only when the event loop gets back to it;
+  // here it is held, as a nested event loop (a dialog) would hold it.
+  auto hold = QObject::connect(page, &QWebEnginePage::fullScreenRequested, page,
+                               [&](QWebEngineFullScreenRequest request) {
+                                 if (!request.toggleOn() && left)
+                                   QCoreApplication::removePostedEvents(left,
+                                                                        QEvent::DeferredDelete);
+                               });
+  QTest::keyClick(left, Qt::Key_Escape);
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
+  QObject::disconnect(hold);
+  ASSERT_FALSE(left.isNull());
+  EXPECT_FALSE(left->isVisible());
+  EXPECT_EQ(QWebEngineView::forPage(page), main);
+
+  // Asked again meanwhile: accepted, so shown, in a window of its own.
+  click(main, pointIn(main, "pieno"));
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }));
+  QWebEngineView* shown = nullptr;
+  EXPECT_TRUE(e2e::waitFor([&] {
+    shown = QWebEngineView::forPage(page);
+    return shown != nullptr && shown != main && shown != left && shown->isVisible() &&
+           shown->isFullScreen();
+  }, 5000));
+  delete left.data();
+  // And it comes back as before.
+  if (shown != main && QWebEngineView::forPage(page) == shown)
+    QTest::keyClick(shown, Qt::Key_Escape);
+  else
+    page->triggerAction(QWebEnginePage::ExitFullScreen);
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
+  EXPECT_EQ(QWebEngineView::forPage(page), main);
 }
