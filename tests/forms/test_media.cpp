@@ -509,20 +509,25 @@ TEST_F(Media, BrokenStationIsTriedAgainUntilGivenUpAndStopOrAFileCancels) {
   EXPECT_FALSE(m.tmrReconnect->isActive());
   EXPECT_EQ(player().calls.last(), "stop");
 
-  // Stop, another station, a file: nothing is tried after them.
+  // Stop, another station, a file: a try pending before each is off after it.
   m.cmdLatteMiele->click();
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.imgStop_Click();
   EXPECT_FALSE(m.tmrReconnect->isActive());
   m.imgPlay_Click(); // owes the chosen station again
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.cmdRadioItalia->click();
   EXPECT_FALSE(m.tmrReconnect->isActive());
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.chkContM->setChecked(true);
   m.fleMM->setListIndex(0);
   EXPECT_FALSE(m.tmrReconnect->isActive());
+  // A file that fails or ends is no station's: nothing is tried.
   emit player().Failed();
+  EXPECT_FALSE(m.tmrReconnect->isActive());
   player().calls.clear();
   emit player().EndOfStream(0);
   EXPECT_FALSE(m.tmrReconnect->isActive());
