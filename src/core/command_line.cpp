@@ -2,7 +2,6 @@
 
 #include "slv_defaults.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -10,26 +9,54 @@ namespace slv {
 
 namespace {
 
-// Options the toolkit takes itself, and those of them followed by a value.
-constexpr std::array<std::string_view, 13> kToolkitWithValue{"-platform",
-                                                             "-platformpluginpath",
-                                                             "-platformtheme",
-                                                             "-plugin",
-                                                             "-qwindowgeometry",
-                                                             "-qwindowicon",
-                                                             "-qwindowtitle",
-                                                             "-display",
-                                                             "-geometry",
-                                                             "-style",
-                                                             "-stylesheet",
-                                                             "-session",
-                                                             "-name"};
-constexpr std::array<std::string_view, 5> kToolkitFlags{"-reverse", "-nograb", "-dograb", "-sync",
-                                                        "-widgetcount"};
+// Options the toolkit's application objects take themselves, by their one-dash
+// names: QGuiApplication's and QApplication's, then those of X11 (-title and
+// -icon are QGuiApplication's names there for -qwindowtitle and -qwindowicon).
+struct ToolkitOption {
+  std::string_view name;
+  bool value;        // followed by a value, as the next argument
+  bool valueJoined;  // the value may also follow a '=' ("-style=fusion")
+};
+constexpr std::array<ToolkitOption, 21> kToolkit{{
+    {"-platform", true, false},
+    {"-platformpluginpath", true, false},
+    {"-platformtheme", true, false},
+    {"-plugin", true, false},
+    {"-qmljsdebugger", true, true},
+    {"-qwindowgeometry", true, false},
+    {"-qwindowicon", true, false},
+    {"-qwindowtitle", true, false},
+    {"-reverse", false, false},
+    {"-session", true, false},
+    {"-style", true, true},
+    {"-stylesheet", true, true},
+    {"-widgetcount", false, false},
+    // X11: taken by Qt there only; elsewhere left unused, as a file name is.
+    {"-display", true, false},
+    {"-geometry", true, false},
+    {"-title", true, false},
+    {"-icon", true, false},
+    {"-name", true, false},
+    {"-nograb", false, false},
+    {"-dograb", false, false},
+    {"-sync", false, false},
+}};
 
-template <std::size_t N>
-bool among(const std::array<std::string_view, N>& names, std::string_view a) {
-  return std::find(names.begin(), names.end(), a) != names.end();
+// How many arguments from args[i] on belong to a toolkit option (0: none).
+// Qt takes every option with one dash or two; the value of -style,
+// -stylesheet and -qmljsdebugger may also be joined with '='.
+std::size_t toolkitArguments(const std::vector<std::string>& args, std::size_t i) {
+  std::string_view a = args[i];
+  if (a.size() > 2 && a[0] == '-' && a[1] == '-')
+    a.remove_prefix(1);
+  for (const ToolkitOption& o : kToolkit) {
+    if (a == o.name)
+      return o.value ? 2 : 1;
+    if (o.valueJoined && a.size() > o.name.size() && a.substr(0, o.name.size()) == o.name &&
+        a[o.name.size()] == '=')
+      return 1;
+  }
+  return 0;
 }
 
 } // namespace
@@ -44,8 +71,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     // The browser engine's own arguments follow this one.
     if (a == "--webEngineArgs")
       break;
-    if (among(kToolkitWithValue, a) || among(kToolkitFlags, a)) {
-      i += among(kToolkitWithValue, a) ? 1 : 0;
+    if (const std::size_t n = toolkitArguments(args, i); n > 0) {
+      i += n - 1;
       continue;
     }
     if (a.size() > 1 && a[0] == '-')

@@ -352,6 +352,7 @@ void MultimediaPanel::MusicPositionTickRead() {
   tickPosition_ = player().position();
   tickDuration_ = player().duration();
   tickPositionString_ = player().positionString();
+  tickPlaying_ = player().playState() == slv::media::kPlaying;
 }
 
 void MultimediaPanel::MusicPositionTickApply() {
@@ -359,6 +360,7 @@ void MultimediaPanel::MusicPositionTickApply() {
     lblTime->setText(*tickPositionString_);
   if (tickPosition_)
     reconnect_.heard(*tickPosition_);
-  selectNext(slv::media::tickAdvance(tickPosition_, tickDuration_, chkContM->isChecked(),
-                                     fleMM->listIndex(), fleMM->listCount()));
+  selectNext(slv::media::tickAdvance(tickPosition_, tickDuration_, tickPlaying_,
+                                     chkContM->isChecked(), fleMM->listIndex(),
+                                     fleMM->listCount()));
 }

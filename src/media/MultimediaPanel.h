@@ -109,6 +109,7 @@ private:
   // Readings of the first half of the tick, used by the second.
   std::optional<double> tickPosition_, tickDuration_;
   std::optional<QString> tickPositionString_;
+  bool tickPlaying_ = false;
   slv::media::Reconnection reconnect_{slv::media::reconnectBaseMs()};
   QString reconnectNote_;
 };

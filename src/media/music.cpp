@@ -26,8 +26,12 @@ bool inLastWholeSecond(std::optional<double> position, std::optional<double> dur
 }
 
 std::optional<int> tickAdvance(std::optional<double> position, std::optional<double> duration,
-                               bool sequencePlay, int listIndex, int listCount) {
-  if (!sequencePlay || !inLastWholeSecond(position, duration))
+                               bool playing, bool sequencePlay, int listIndex, int listCount) {
+  // Stopped, the position reads 0, which is the last whole second of an item
+  // between one and two seconds long: such an item would start the next one
+  // after Stop, and be cut off as soon as it started.
+  if (!playing || !sequencePlay || std::trunc(duration.value_or(0.0)) < 2.0 ||
+      !inLastWholeSecond(position, duration))
     return std::nullopt;
   return nextEntry(listIndex, listCount);
 }

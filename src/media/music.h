@@ -26,10 +26,12 @@ std::optional<int> nextEntry(int listIndex, int listCount);
 // as 0, so a stream without a duration never qualifies.
 bool inLastWholeSecond(std::optional<double> position, std::optional<double> duration);
 
-// The entry the position tick selects next, if any: in the last whole second,
-// with sequence play on, and not at the last entry.
+// The entry the position tick selects next, if any: while the player plays,
+// in the last whole second, with sequence play on, and not at the last entry.
+// An item shorter than two whole seconds is left to play to its end (the
+// end-of-stream notice moves on then): its last whole second is its first.
 std::optional<int> tickAdvance(std::optional<double> position, std::optional<double> duration,
-                               bool sequencePlay, int listIndex, int listCount);
+                               bool playing, bool sequencePlay, int listIndex, int listCount);
 
 enum class Station { LatteMiele, RadioItalia };
 

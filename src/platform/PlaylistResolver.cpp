@@ -5,17 +5,19 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
+#include <memory>
 
 namespace {
 
 // A playlist that names another playlist is followed this far, no further.
 constexpr int kMaxPlaylistDepth = 3;
-constexpr int kPlaylistTimeoutMs = 15000;
 
 } // namespace
 
-PlaylistResolver::PlaylistResolver(QObject* parent)
-    : QObject(parent), net_(new QNetworkAccessManager(this)) {}
+PlaylistResolver::PlaylistResolver(QObject* parent, qint64 maxBytes, int maxMs)
+    : QObject(parent), net_(new QNetworkAccessManager(this)), maxBytes_(maxBytes),
+      maxMs_(maxMs) {}
 
 PlaylistResolver::~PlaylistResolver() {
   cancel();
@@ -33,19 +35,39 @@ void PlaylistResolver::cancel() {
   }
 }
 
+void PlaylistResolver::drop(QNetworkReply* reply) {
+  // Aborted, the reply finishes at once, with an error: the failure path.
+  if (reply == reply_ && reply->isRunning())
+    reply->abort();
+}
+
 void PlaylistResolver::fetch(const QUrl& playlist, int depth) {
-  QNetworkRequest request(playlist);
-  request.setTransferTimeout(kPlaylistTimeoutMs);
-  QNetworkReply* reply = net_->get(request);
+  QNetworkReply* reply = net_->get(QNetworkRequest(playlist));
   reply_ = reply;
-  connect(reply, &QNetworkReply::finished, this, [this, reply, playlist, depth] {
+  // The body is taken as it comes, so what piles up is counted: past
+  // maxBytes_ (or announced so) the answer is no playlist.
+  auto body = std::make_shared<QByteArray>();
+  connect(reply, &QNetworkReply::readyRead, this, [this, reply, body] {
+    body->append(reply->readAll());
+    if (body->size() > maxBytes_ ||
+        reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxBytes_)
+      drop(reply);
+  });
+  // Whole within maxMs_, silent or not.
+  auto* deadline = new QTimer(reply);
+  deadline->setSingleShot(true);
+  connect(deadline, &QTimer::timeout, this, [this, reply] { drop(reply); });
+  deadline->start(maxMs_);
+  connect(reply, &QNetworkReply::finished, this, [this, reply, body, playlist, depth] {
     reply->deleteLater();
     if (reply != reply_)
       return; // cancelled or replaced
     reply_ = nullptr;
-    const QByteArray body =
-        reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
-    const auto ref = slv::asx::firstReference(std::string_view(body.constData(), body.size()));
+    if (reply->error() == QNetworkReply::NoError)
+      body->append(reply->readAll());
+    else
+      body->clear();
+    const auto ref = slv::asx::firstReference(std::string_view(body->constData(), body->size()));
     if (!ref) {
       emit failed();
       return;

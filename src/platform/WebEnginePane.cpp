@@ -296,7 +296,7 @@ void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
   request.accept();
   if (request.toggleOn()) {
     if (fullView_)
-      return;
+      return; // already shown full screen
     // The page moves to a window of its own over the whole screen, and comes
     // back to its pane afterwards; the pane keeps its place in the layout.
     fullView_ = new QWebEngineView;
@@ -310,9 +310,13 @@ void WebEnginePane::fullScreen(QWebEngineFullScreenRequest& request) {
   }
   if (!fullView_)
     return;
+  // The window goes when the event loop next gets to it, and is no longer the
+  // page's from now on: a request meanwhile gets a window of its own, shown.
+  QWebEngineView* leaving = fullView_;
+  fullView_ = nullptr;
   view_->setPage(page_);
-  fullView_->hide();
-  fullView_->deleteLater();
+  leaving->hide();
+  leaving->deleteLater();
   view_->setFocus();
 }
 

@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QWebEngineContextMenuRequest>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineView>
 #include <QWheelEvent>
 #include <csignal>
@@ -91,7 +93,13 @@ TEST_F(Panes, FindZoomAndACrashedPageBroughtBack) {
   e2e::screenshot(w, "pane-find-bar");
   w->fraFind->txtFind->setText(QString(3000, QLatin1Char('x')));
   ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "Nessuna corrispondenza"; }));
+  // Blanks alone, after a search that found something: nothing, and it stays so.
+  w->fraFind->txtFind->setText("ravanello");
+  ASSERT_TRUE(e2e::waitFor([&] { return matches->text() == "1 di 24"; }))
+      << matches->text().toStdString();
   w->fraFind->txtFind->setText("   ");
+  EXPECT_EQ(matches->text(), "Nessuna corrispondenza");
+  QTest::qWait(500);
   EXPECT_EQ(matches->text(), "Nessuna corrispondenza");
   QTest::keyClick(w->fraFind->txtFind, Qt::Key_Escape);
   EXPECT_FALSE(w->fraFind->isVisible());
@@ -123,17 +131,20 @@ TEST_F(Panes, FindZoomAndACrashedPageBroughtBack) {
 
 TEST_F(Panes, ItalianSpellingSuggestionsReplaceTheWord) {
   open(w->WBMain.get(), "/prove/scrivi.html", "Rispondi");
-  auto suggestionsFor = [&](const QString& id) -> QStringList {
-    QStringList words;
+  // The page's menu on the field's word, once it names suggestions (or, for a
+  // correct word, once it opened at all); null when it never did.
+  QStringList words;
+  auto menuOn = [&](const QString& id) -> QMenu* {
+    QMenu* menu = nullptr;
+    words.clear();
     // Typing a space after the word has it checked at once.
     click(main, pointIn(main, id, 20, 20));
     QTest::keyClick(main->focusProxy(), Qt::Key_End);
     QTest::keyClick(main->focusProxy(), Qt::Key_Space);
-    e2e::waitFor(
+    const bool opened = e2e::waitFor(
         [&] {
           QTest::qWait(300);
           click(main, pointIn(main, id, 20, 20), Qt::RightButton);
-          auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
           if (!e2e::waitFor(
                   [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); },
                   3000))
@@ -142,15 +153,15 @@ TEST_F(Panes, ItalianSpellingSuggestionsReplaceTheWord) {
           if (!words.isEmpty() || id == "giusta")
             return true;
           menu->close();
+          menu = nullptr;
           return false;
         },
         10000);
-    return words;
+    return opened ? menu : nullptr;
   };
-  const QStringList words = suggestionsFor("sbagliata");
+  QMenu* menu = menuOn("sbagliata");
+  ASSERT_NE(menu, nullptr) << "no menu with suggestions";
   ASSERT_TRUE(words.contains(QStringLiteral("perché"))) << words.join(',').toStdString();
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
   EXPECT_EQ(menu->actions().value(0)->text(), words.value(0));
   QTest::qWait(300);
   e2e::screenshot(w, "pane-spelling-suggestions");
@@ -166,9 +177,20 @@ TEST_F(Panes, ItalianSpellingSuggestionsReplaceTheWord) {
            QStringLiteral("perché ");
   }));
 
-  EXPECT_TRUE(suggestionsFor("giusta").isEmpty());
-  if (auto* m = QApplication::activePopupWidget())
-    m->close();
+  // A correct word: the field's own menu opens, and it names nothing to replace.
+  menu = menuOn("giusta");
+  ASSERT_NE(menu, nullptr) << "no menu on the correct word";
+  const QWebEngineContextMenuRequest* request = main->lastContextMenuRequest();
+  EXPECT_TRUE(request->isContentEditable());
+  EXPECT_TRUE(request->misspelledWord().isEmpty()) << request->misspelledWord().toStdString();
+  EXPECT_TRUE(words.isEmpty()) << words.join(',').toStdString();
+  QStringList items;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator())
+      items << a->text();
+  EXPECT_GE(items.size(), 2) << items.join(',').toStdString();
+  EXPECT_EQ(items.value(items.size() - 1), "Salva come PDF...") << items.join(',').toStdString();
+  menu->close();
 }
 
 TEST_F(Panes, SignInPageDialogsAndPdfCopies) {
@@ -267,4 +289,48 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
   EXPECT_TRUE(run.state.AlarmActive);
   EXPECT_EQ(main->page(), page);
+}
+
+TEST_F(Panes, FullScreenAskedAgainWhileTheLastOneIsTornDownShows) {
+  open(w->WBMain.get(), "/prove/schermo.html", "Video");
+  QWebEnginePage* page = main->page();
+  click(main, pointIn(main, "pieno"));
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }));
+  QPointer<QWebEngineView> left;
+  ASSERT_TRUE(e2e::waitFor([&] {
+    left = QWebEngineView::forPage(page);
+    return left != main && left != nullptr && left->isVisible();
+  }));
+  // The window left behind goes only when the event loop gets back to it;
+  // here it is held, as a nested event loop (a dialog) would hold it.
+  auto hold = QObject::connect(page, &QWebEnginePage::fullScreenRequested, page,
+                               [&](QWebEngineFullScreenRequest request) {
+                                 if (!request.toggleOn() && left)
+                                   QCoreApplication::removePostedEvents(left,
+                                                                        QEvent::DeferredDelete);
+                               });
+  QTest::keyClick(left, Qt::Key_Escape);
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
+  QObject::disconnect(hold);
+  ASSERT_FALSE(left.isNull());
+  EXPECT_FALSE(left->isVisible());
+  EXPECT_EQ(QWebEngineView::forPage(page), main);
+
+  // Asked again meanwhile: accepted, so shown, in a window of its own.
+  click(main, pointIn(main, "pieno"));
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video: intero"; }));
+  QWebEngineView* shown = nullptr;
+  EXPECT_TRUE(e2e::waitFor([&] {
+    shown = QWebEngineView::forPage(page);
+    return shown != nullptr && shown != main && shown != left && shown->isVisible() &&
+           shown->isFullScreen();
+  }, 5000));
+  delete left.data();
+  // And it comes back as before.
+  if (shown != main && QWebEngineView::forPage(page) == shown)
+    QTest::keyClick(shown, Qt::Key_Escape);
+  else
+    page->triggerAction(QWebEnginePage::ExitFullScreen);
+  ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
+  EXPECT_EQ(QWebEngineView::forPage(page), main);
 }

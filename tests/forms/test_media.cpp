@@ -236,12 +236,9 @@ TEST_F(Media, SequencePlayByThePositionTick) {
   EXPECT_EQ(m.fleMM->listIndex(), 1);
   EXPECT_EQ(player().url, file("b.wav"));
 
-  // A short item (whole duration 1) gives way during its first second.
-  player().dur = 1.6;
-  player().pos = 0.1;
-  w.tmrBusy_Timer();
-  EXPECT_EQ(player().url, file("C.ogg"));
   // The last entry plays to its end: no wrap.
+  m.fleMM->setListIndex(2);
+  player().pos = 199.5;
   player().calls.clear();
   w.tmrBusy_Timer();
   EXPECT_TRUE(player().calls.isEmpty());
@@ -256,6 +253,40 @@ TEST_F(Media, SequencePlayByThePositionTick) {
   w.tmrBusy_Timer();
   EXPECT_TRUE(player().calls.isEmpty());
   EXPECT_EQ(m.lblTime->text(), "03:19");
+}
+
+TEST_F(Media, SequencePlayLeavesStoppedMusicAloneAndShortFilesPlayWhole) {
+  auto& m = open();
+  auto& w = *win;
+  m.chkContM->setChecked(true);
+  m.fleMM->setListIndex(0);
+  // A file of 1.6 seconds, just started: it plays on.
+  player().dur = 1.6;
+  player().pos = 0.1;
+  player().calls.clear();
+  w.tmrBusy_Timer();
+  EXPECT_TRUE(player().calls.isEmpty()) << player().calls.join(", ").toStdString();
+  EXPECT_EQ(m.fleMM->listIndex(), 0);
+  // Stopped, the position reads 0 again: nothing starts by itself.
+  m.imgStop_Click();
+  player().pos = 0.0;
+  player().calls.clear();
+  for (int tick = 0; tick < 3; ++tick)
+    w.tmrBusy_Timer();
+  EXPECT_TRUE(player().calls.isEmpty()) << player().calls.join(", ").toStdString();
+  EXPECT_NE(player().state, 3);
+  // Nor after the boss alarm stopped it: no music behind the disguise.
+  m.imgPlay_Click();
+  ASSERT_EQ(player().state, 3);
+  w.alarm->raiseAlarm();
+  player().calls.clear();
+  w.tmrBusy_Timer();
+  EXPECT_TRUE(player().calls.isEmpty()) << player().calls.join(", ").toStdString();
+  EXPECT_NE(player().state, 3);
+  // The short file's own end moves on, as for any file.
+  m.imgPlay_Click();
+  emit player().EndOfStream(0);
+  EXPECT_EQ(player().url, file("b.wav"));
 }
 
 TEST_F(Media, SequencePlayByEndOfStream) {
@@ -478,20 +509,25 @@ TEST_F(Media, BrokenStationIsTriedAgainUntilGivenUpAndStopOrAFileCancels) {
   EXPECT_FALSE(m.tmrReconnect->isActive());
   EXPECT_EQ(player().calls.last(), "stop");
 
-  // Stop, another station, a file: nothing is tried after them.
+  // Stop, another station, a file: a try pending before each is off after it.
   m.cmdLatteMiele->click();
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.imgStop_Click();
   EXPECT_FALSE(m.tmrReconnect->isActive());
   m.imgPlay_Click(); // owes the chosen station again
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.cmdRadioItalia->click();
   EXPECT_FALSE(m.tmrReconnect->isActive());
   emit player().Failed();
+  ASSERT_TRUE(m.tmrReconnect->isActive());
   m.chkContM->setChecked(true);
   m.fleMM->setListIndex(0);
   EXPECT_FALSE(m.tmrReconnect->isActive());
+  // A file that fails or ends is no station's: nothing is tried.
   emit player().Failed();
+  EXPECT_FALSE(m.tmrReconnect->isActive());
   player().calls.clear();
   emit player().EndOfStream(0);
   EXPECT_FALSE(m.tmrReconnect->isActive());

@@ -11,6 +11,28 @@ namespace {
 
 class Pictures : public MainFixture {};
 
+// A picture drawn at a whole density ratio above 1 has detail finer than one
+// of its points somewhere: some ratio x ratio block of its pixels is not of one
+// colour. A picture drawn at 1x and stretched has none.
+bool finerThanItsPoints(const QPixmap& pm, int ratio) {
+  const QImage img = pm.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y + ratio <= img.height(); y += ratio)
+    for (int x = 0; x + ratio <= img.width(); x += ratio)
+      for (int dy = 0; dy < ratio; ++dy)
+        for (int dx = 0; dx < ratio; ++dx)
+          if (img.pixel(x + dx, y + dy) != img.pixel(x, y))
+            return true;
+  return false;
+}
+
+QPixmap stretched(const QPixmap& pm, int ratio) {
+  QImage small = pm.toImage().scaled(pm.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+  QPixmap out = QPixmap::fromImage(small.scaled(small.size() * ratio));
+  out.setDevicePixelRatio(ratio);
+  return out;
+}
+
 void walk(QAccessibleInterface* node, QList<QObject*>& named, QStringList& problems) {
   if (!node)
     return;
@@ -36,10 +58,19 @@ TEST_F(Pictures, DrawnAtTheScreensDensityAndEveryPictureButtonNamed) {
   QList<QPixmap> pictures{ui::splashLogo(), w.imgSLVico->pixmap(), w.imgXLSico->pixmap()};
   for (const PictureBox* b : boxes)
     pictures << b->picture();
-  for (const QPixmap& pm : pictures) {
+  // The size on screen stays as it was.
+  EXPECT_EQ(pictures[0].deviceIndependentSize(), QSizeF(600, 300));
+  EXPECT_EQ(pictures[1].deviceIndependentSize(), QSizeF(32, 32));
+  for (const QPixmap& pm : pictures)
     EXPECT_EQ(pm.devicePixelRatio(), ratio);
-    // Twice as dense, not stretched: the size on screen stays as it was.
-    EXPECT_EQ(pm.width(), qRound(pm.deviceIndependentSize().width() * ratio));
+  // Twice as dense, not stretched: each picture has detail finer than its
+  // points, which the check does not find in one drawn at 1x and stretched.
+  const int whole = qRound(ratio);
+  if (whole > 1) {
+    for (const QPixmap& pm : pictures)
+      EXPECT_TRUE(finerThanItsPoints(pm, whole))
+          << pm.deviceIndependentSize().width() << "x" << pm.deviceIndependentSize().height();
+    EXPECT_FALSE(finerThanItsPoints(stretched(ui::splashLogo(), whole), whole));
   }
   EXPECT_EQ(w.pboAllarme->size(), QSize(60, 20));
 

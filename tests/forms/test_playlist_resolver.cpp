@@ -4,6 +4,7 @@
 #include "platform/PlaylistResolver.h"
 #include "portal/Portal.h"
 
+#include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,4 +78,24 @@ TEST_F(Resolver, DroppedRequestsSayNothing) {
   EXPECT_FALSE(resolved.wait(1000));
   EXPECT_TRUE(resolved.isEmpty());
   EXPECT_EQ(failed.count(), 0);
+}
+
+TEST_F(Resolver, APlaylistWithoutEndFailsWithinItsBounds) {
+  // An address that streams audio: given up once more than 64 KB came, at once.
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(resolve("/senza-fine/audio.asx"), QUrl());
+  EXPECT_EQ(failed.count(), 1);
+  EXPECT_LT(clock.elapsed(), 3000);
+
+  // A body without end that never falls silent: given up when its time is out.
+  PlaylistResolver quick(nullptr, PlaylistResolver::kMaxBytes, 1500);
+  QSignalSpy quickFailed(&quick, &PlaylistResolver::failed);
+  clock.restart();
+  quick.resolve(QUrl(portal.url("/senza-fine/goccia.asx")));
+  ASSERT_TRUE(quickFailed.wait(5000));
+  EXPECT_GE(clock.elapsed(), 1400);
+  EXPECT_FALSE(quick.busy());
+  EXPECT_EQ(PlaylistResolver::kMaxBytes, 64 * 1024);
+  EXPECT_EQ(PlaylistResolver::kMaxMs, 15000);
 }

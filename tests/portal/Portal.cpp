@@ -8,6 +8,7 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QMimeDatabase>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QUrlQuery>
 #include <memory>
@@ -170,6 +171,24 @@ Portal::Portal() {
     r.body = "[Reference]\r\nRef1=http://127.0.0.1:1/radio/italia.wav\r\n";
     return r;
   });
+  // Playlists that never end: an address that streams audio at once, fast,
+  // and one that trickles a few bytes of text without end, never silent.
+  handle(QStringLiteral("/senza-fine/audio.asx"), [](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "audio/mpeg";
+    r.body = toneWav(1.0, 440.0);
+    r.stream = QByteArray(16 * 1024, '\x55');
+    r.streamEveryMs = 5;
+    return r;
+  });
+  handle(QStringLiteral("/senza-fine/goccia.asx"), [](const QHttpServerRequest&) {
+    PortalReply r;
+    r.mimeType = "video/x-ms-asf";
+    r.body = "<ASX VERSION=\"3.0\">\r\n";
+    r.stream = "<!-- -->\r\n";
+    r.streamEveryMs = 200;
+    return r;
+  });
   for (const auto& [path, hz] : {std::pair{"/radio/lattemiele.wav", 392.0}, std::pair{"/radio/italia.wav", 330.0}}) {
     const double tone = hz;
     handle(QString::fromLatin1(path), [tone](const QHttpServerRequest& req) {
@@ -226,12 +245,30 @@ void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& respon
   auto send = [reply](QHttpServerResponder& r) {
     r.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(reply.status));
     r.writeHeader("Content-Type", reply.mimeType);
-    r.writeHeader("Content-Length", QByteArray::number(reply.body.size()));
+    if (reply.stream.isEmpty())
+      r.writeHeader("Content-Length", QByteArray::number(reply.body.size()));
+    else
+      r.writeHeader("Connection", "close");
     r.writeHeader("Cache-Control", "no-store");
     for (const auto& h : reply.headers)
       r.writeHeader(h.first, h.second);
     r.writeBody(reply.body);
   };
+  if (!reply.stream.isEmpty()) {
+    send(responder);
+    // The rest goes on while the client listens; the timer ends with the connection.
+    QTcpSocket* socket = responder.socket();
+    auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+    auto* more = new QTimer(socket);
+    QObject::connect(more, &QTimer::timeout, more, [held, socket, more, chunk = reply.stream] {
+      if (socket->state() == QAbstractSocket::ConnectedState)
+        held->writeBody(chunk);
+      else
+        more->stop();
+    });
+    more->start(qMax(1, reply.streamEveryMs));
+    return;
+  }
   if (reply.delayMs <= 0) {
     send(responder);
     return;

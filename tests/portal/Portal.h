@@ -1,7 +1,7 @@
 #pragma once
 // A small local portal on loopback for the demo and the end-to-end tests: the
 // forum, message, mail and login pages at the portal's paths, a page that
-// answers slowly, and whatever the tests add.
+// answers slowly, playlists that never end, and whatever the tests add.
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
@@ -16,6 +16,10 @@ struct PortalReply {
   QByteArray mimeType = "text/html; charset=utf-8";
   QByteArray body;
   int delayMs = 0;  // answer after this long, without blocking the event loop
+  // A body without end: after the body, this again and again, every
+  // streamEveryMs milliseconds, until the client goes (no Content-Length).
+  QByteArray stream;
+  int streamEveryMs = 0;
   QList<QPair<QByteArray, QByteArray>> headers;
 };
 

@@ -26,7 +26,7 @@ TEST(MusicAdvance, LastWholeSecondBeforeTheEnd) {
   // 200.9 s: the same window, now 1.9 s before the true end.
   EXPECT_TRUE(inLastWholeSecond(199.0, 200.9));
   EXPECT_FALSE(inLastWholeSecond(200.5, 200.9));
-  // Shorter than two seconds: replaced during its first second.
+  // Shorter than two seconds: its first second is its last (the tick leaves it alone).
   EXPECT_TRUE(inLastWholeSecond(0.0, 1.5));
   EXPECT_TRUE(inLastWholeSecond(0.95, 1.0));
   EXPECT_FALSE(inLastWholeSecond(1.2, 1.5));
@@ -54,11 +54,26 @@ TEST(MusicAdvance, NextEntryAndTheTick) {
   EXPECT_EQ(nextEntry(-1, 0), std::nullopt);
   EXPECT_EQ(nextEntry(0, 1), std::nullopt);
 
-  EXPECT_EQ(tickAdvance(199.2, 200.0, true, 0, 3), 1);
-  EXPECT_EQ(tickAdvance(199.2, 200.0, false, 0, 3), std::nullopt);
-  EXPECT_EQ(tickAdvance(199.2, 200.0, true, 2, 3), std::nullopt);
-  EXPECT_EQ(tickAdvance(150.0, 200.0, true, 0, 3), std::nullopt);
-  EXPECT_EQ(tickAdvance(std::nullopt, std::nullopt, true, -1, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(199.2, 200.0, true, true, 0, 3), 1);
+  EXPECT_EQ(tickAdvance(199.2, 200.0, true, false, 0, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(199.2, 200.0, true, true, 2, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(150.0, 200.0, true, true, 0, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(std::nullopt, std::nullopt, true, true, -1, 3), std::nullopt);
+  // Two whole seconds: the second one is the last.
+  EXPECT_EQ(tickAdvance(1.0, 2.0, true, true, 0, 3), 1);
+  EXPECT_EQ(tickAdvance(0.9, 2.9, true, true, 0, 3), std::nullopt);
+}
+
+TEST(MusicAdvance, StopMeansStopAndShortItemsPlayWhole) {
+  // Stopped or paused, the tick never starts the next item, wherever the
+  // position stands (0 after Stop, held by a pause).
+  EXPECT_EQ(tickAdvance(0.0, 1.5, false, true, 0, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(199.5, 200.0, false, true, 0, 3), std::nullopt);
+  // Under two whole seconds the item plays to its end; the end of stream moves on.
+  for (double pos : {0.0, 0.3, 0.99})
+    EXPECT_EQ(tickAdvance(pos, 1.5, true, true, 0, 3), std::nullopt) << pos;
+  EXPECT_EQ(tickAdvance(std::nullopt, 1.7, true, true, 0, 3), std::nullopt);
+  EXPECT_EQ(tickAdvance(0.0, 1.0, true, true, 0, 3), std::nullopt);
 }
 
 TEST(MusicListening, FileOrHighlightedStation) {

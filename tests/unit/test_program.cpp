@@ -50,3 +50,32 @@ TEST(CommandLineOptions, HelpVersionUnknownAndTheToolkitsOwn) {
     EXPECT_NE(help.find(var), std::string::npos) << var;
   EXPECT_EQ(slv::versionText(), std::string("solvarino ") + SLV_VERSION + "\n");
 }
+
+TEST(CommandLineOptions, TheToolkitsOwnInEverySpellingQtTakes) {
+  using Args = std::vector<std::string>;
+  // One dash or two; a value after a blank, or after '=' where Qt reads it so.
+  for (const Args& args :
+       {Args{"--style", "fusion"}, Args{"--style=fusion"}, Args{"-style=fusion"},
+        Args{"-style", "fusion"}, Args{"--stylesheet=a.qss"}, Args{"-stylesheet", "a.qss"},
+        Args{"--platform", "offscreen"}, Args{"-platform", "offscreen"},
+        Args{"--platformtheme", "gtk3"}, Args{"--plugin", "evdevtablet"},
+        Args{"-qmljsdebugger=port:1234"}, Args{"--qmljsdebugger", "port:1234,block"},
+        Args{"--qwindowgeometry", "200x100"}, Args{"-qwindowicon", "x.png"},
+        Args{"--qwindowtitle", "x"}, Args{"--reverse"}, Args{"--session", "abc_1"},
+        Args{"--widgetcount"}, Args{"--display", ":1"}, Args{"-geometry", "200x100+5+5"},
+        Args{"-title", "x"}, Args{"--title", "x"}, Args{"-icon", "x.png"},
+        Args{"--name", "slv"}, Args{"--sync"}}) {
+    const CommandLine c = parseCommandLine(args);
+    EXPECT_EQ(c.action, CommandLine::Run) << args[0] << " " << c.unknown;
+  }
+  // A value is taken as it comes, even one that looks like an option.
+  EXPECT_EQ(parseCommandLine({"--title", "--aiuto"}).action, CommandLine::Run);
+  // What Qt does not read stays unknown: '=' after an option Qt only reads
+  // with a blank, three dashes, a flag given a value, a name Qt lacks.
+  for (const char* bad : {"-platform=offscreen", "--geometry=200x100", "---style", "--reverse=1",
+                          "-stylefusion", "--styles", "--titolo"}) {
+    const CommandLine c = parseCommandLine({bad, "fusion"});
+    EXPECT_EQ(c.action, CommandLine::Unknown) << bad;
+    EXPECT_EQ(c.unknown, bad);
+  }
+}

@@ -12,7 +12,8 @@ TEST(Reconnection, DoublingDelaysFiveTriesSteadyListeningStartsOverCancelStops) 
   // Breaks each try at once (a server that accepts and drops); the delays used.
   const auto breakEveryTry = [&r] {
     std::vector<int> delays;
-    while (r.broke() == Step::Retry) {
+    // Capped: a rule that never gives up fails here instead of hanging.
+    while (delays.size() <= std::size_t{Reconnection::kTries} && r.broke() == Step::Retry) {
       delays.push_back(r.delayMs());
       EXPECT_EQ(r.broke(), Step::Ignore) << "a second report while waiting schedules nothing";
       r.heard(30); // the old stream's last reading, before the try: counts for nothing
