@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QLoggingCategory>
 #include <QTranslator>
 #include <cstdio>
@@ -40,6 +42,16 @@ int main(int argc, char* argv[]) {
                 .trimmed()
                 .toUtf8());
 
+  // In a Wayland session a program cannot tell that its window was
+  // minimised, which the boss alarm's restore relies on: run through X11
+  // unless the user chose a platform.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "xcb");
+
+  // Let go only after the application, and so the browser engine and its
+  // profile, have closed: a later start must not use the profile meanwhile.
+  std::unique_ptr<QLockFile> instanceLock;
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));
@@ -50,8 +62,15 @@ int main(int argc, char* argv[]) {
 
   // One program per user: a second start brings the running one forward.
   SingleInstance instance;
-  if (instance.handedOver())
-    return 0;
+  if (instance.handedOver()) {
+    if (!instance.unanswered())
+      return 0;
+    const QString text = QStringLiteral(
+        "Il SOLVARINO 3_w è già aperto ma non risponde. Chiudilo prima di avviarlo di nuovo.");
+    std::fprintf(stderr, "solvarino: %s\n", text.toLocal8Bit().constData());
+    QMessageBox::warning(nullptr, QStringLiteral("SOLVARINO 3_w"), text);
+    return 1;
+  }
 
   // Every text of the program is Italian; Qt's own dialogs (save choice,
   // standard buttons) follow, whatever the desktop's language.
@@ -72,5 +91,6 @@ int main(int argc, char* argv[]) {
   startProgram(platform, state, mainWindow);
   const int rc = QApplication::exec();
   mainWindow.reset();
+  instanceLock = instance.takeLock();
   return rc;
 }

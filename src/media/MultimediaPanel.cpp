@@ -122,7 +122,7 @@ MultimediaPanel::MultimediaPanel(PanelHost& host, MusicVars& vars, QWidget* mini
   connect(&player(), &MediaPlayer::Failed, this, &MultimediaPanel::WMP_Failed);
   // The song a station names, where the engine passes it on; our own texts stay.
   connect(&player(), &MediaPlayer::StreamTitleChanged, this,
-          [this] { lblMMInfo->setToolTip(player().streamTitle()); });
+          [this] { lblMMInfo->setToolTip(slv::plainTip(player().streamTitle())); });
   // Every stop, the player's own button included, ends what a station was owed.
   connect(&player(), &MediaPlayer::Stopped, this, [this] {
     reconnect_.cancel();

@@ -45,10 +45,14 @@ void DownloadHandler::handle(Download& download) {
       d, &Download::finished, this,
       [this, d, path](bool ok) {
         const QString saved = d->savedPath().isEmpty() ? path : d->savedPath();
-        if (ok)
-          platform_.msgBox(doneText(saved), vbInformation, messageTitle());
-        else
-          platform_.msgBox(failedText(saved), vbExclamation, messageTitle());
+        // Needs no answer: under the boss alarm's disguise it waits for the restore.
+        Platform& platform = platform_;
+        platform.gate().tell([&platform, ok, saved] {
+          if (ok)
+            platform.msgBox(doneText(saved), vbInformation, messageTitle());
+          else
+            platform.msgBox(failedText(saved), vbExclamation, messageTitle());
+        });
       },
       Qt::SingleShotConnection);
   download.saveTo(path);

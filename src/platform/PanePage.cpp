@@ -3,10 +3,13 @@
 #include "core/navigation_policy.h"
 #include "platform/LoginDialog.h"
 #include "platform/Platform.h"
+#include "platform/Strings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QAuthenticator>
+#include <QDateTime>
+#include <QLabel>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QWebEngineCertificateError>
@@ -82,6 +85,8 @@ PanePage::PanePage(QWebEngineProfile* profile, Platform& platform, QObject* pare
   connect(this, &QWebEnginePage::certificateError, this,
           [](QWebEngineCertificateError error) { error.rejectCertificate(); });
   italianMenu(*this);
+  // A page that loads anew may ask again.
+  connect(this, &QWebEnginePage::loadStarted, this, [this] { dialogs_.reset(); });
   connect(this, &QWebEnginePage::authenticationRequired, this,
           [this](const QUrl& url, QAuthenticator* auth) { signIn(url, auth, QString()); });
   connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
@@ -95,8 +100,10 @@ void PanePage::showNotice(const QString& html) {
   setHtml(html);
 }
 
+QWidget* PanePage::pane() const { return qobject_cast<QWidget*>(parent()); }
+
 QString PanePage::messageTitle(const QUrl& origin) {
-  const QString host = origin.host();
+  const QString host = slv::plainText(origin.host());
   return host.isEmpty() ? QStringLiteral("Messaggio dalla pagina")
                         : QStringLiteral("Messaggio dalla pagina %1").arg(host);
 }
@@ -105,8 +112,9 @@ void PanePage::signIn(const QUrl& url, QAuthenticator* auth, const QString& prox
   const bool proxy = !proxyHost.isEmpty();
   const QString site =
       proxy ? proxyHost : url.toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveUserInfo);
-  LoginDialog dialog(site, auth->realm(), proxy, QApplication::activeWindow());
-  if (platform_.showModal(dialog) == QDialog::Accepted) {
+  LoginDialog dialog(slv::plainText(site), slv::plainText(auth->realm()), proxy,
+                     pane() ? pane()->window() : nullptr);
+  if (platform_.showPageDialog(dialog, pane()) == QDialog::Accepted) {
     auth->setUser(dialog.txtUser->text());
     auth->setPassword(dialog.txtPassword->text());
   } else {
@@ -115,23 +123,45 @@ void PanePage::signIn(const QUrl& url, QAuthenticator* auth, const QString& prox
   }
 }
 
+bool PanePage::mayAsk() {
+  if (dialogs_.silenced())
+    return false;
+  offerSilence_ = dialogs_.arrive(QDateTime::currentMSecsSinceEpoch());
+  return true;
+}
+
+int PanePage::pageBox(const QUrl& origin, const QString& msg, int style) {
+  bool silence = false;
+  const int answer =
+      platform_.pageBox(pane(), msg, style, messageTitle(origin), offerSilence_, &silence);
+  if (silence)
+    dialogs_.silence();
+  return answer;
+}
+
 void PanePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg) {
-  platform_.msgBox(msg, vbOKOnly + vbExclamation, messageTitle(securityOrigin));
+  if (mayAsk())
+    pageBox(securityOrigin, msg, vbOKOnly + vbExclamation);
 }
 
 bool PanePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
-  return platform_.msgBox(msg, vbOKCancel + vbQuestion, messageTitle(securityOrigin)) == vbOK;
+  return mayAsk() && pageBox(securityOrigin, msg, vbOKCancel + vbQuestion) == vbOK;
 }
 
 bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                 const QString& defaultValue, QString* result) {
-  QInputDialog dialog(QApplication::activeWindow());
+  if (!mayAsk())
+    return false;
+  QInputDialog dialog(pane() ? pane()->window() : nullptr);
   dialog.setWindowTitle(messageTitle(securityOrigin));
-  dialog.setLabelText(msg);
-  dialog.setTextValue(defaultValue);
+  dialog.setLabelText(slv::plainText(msg));
+  // The label would take markup for markup.
+  for (QLabel* label : dialog.findChildren<QLabel*>())
+    label->setTextFormat(Qt::PlainText);
+  dialog.setTextValue(slv::plainText(defaultValue));
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("Annulla"));
-  if (platform_.showModal(dialog) != QDialog::Accepted)
+  if (platform_.showPageDialog(dialog, pane()) != QDialog::Accepted)
     return false;
   *result = dialog.textValue();
   return true;
@@ -139,7 +169,8 @@ bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
 
 QStringList PanePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                                   const QStringList&) {
-  QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Scegli il file da inviare"));
+  QFileDialog dialog(pane() ? pane()->window() : nullptr,
+                     QStringLiteral("Scegli il file da inviare"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   switch (mode) {
   case FileSelectOpenMultiple:
@@ -159,7 +190,7 @@ QStringList PanePage::chooseFiles(FileSelectionMode mode, const QStringList& old
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Apri"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
-  if (platform_.showModal(dialog) != QDialog::Accepted)
+  if (platform_.showPageDialog(dialog, pane()) != QDialog::Accepted)
     return {};
   return dialog.selectedFiles();
 }

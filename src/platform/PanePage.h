@@ -4,6 +4,8 @@
 // pane itself, since the program has no other browser windows. What a page
 // asks of the user (messages, sign-in, files) it asks in the program's own
 // Italian dialogs.
+#include "core/surface_gate.h"
+
 #include <QWebEnginePage>
 
 class Platform;
@@ -18,6 +20,9 @@ public:
   // Shows a page of the program's own in place of the page (the notice of a
   // page that ended).
   void showNotice(const QString& html);
+
+  // The pane the page shows in (its view): what its dialogs hold.
+  QWidget* pane() const;
 
   // The title of the messages a page shows.
   static QString messageTitle(const QUrl& origin);
@@ -38,7 +43,12 @@ protected:
 private:
   void openNewWindow(QWebEngineNewWindowRequest& request);
   void signIn(const QUrl& url, QAuthenticator* auth, const QString& proxyHost);
+  // false when the member silenced the page: its dialog gets its default.
+  bool mayAsk();
+  int pageBox(const QUrl& origin, const QString& msg, int style);
 
   Platform& platform_;
   bool noticePending_ = false;
+  slv::PageDialogGuard dialogs_;
+  bool offerSilence_ = false;
 };

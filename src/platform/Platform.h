@@ -2,6 +2,7 @@
 // The platform seam: everything the forms need from the desktop. Production
 // uses QtPlatform; tests use a recording fake.
 #include "core/datafile.h"
+#include "platform/SurfaceGate.h"
 
 #include <QSize>
 #include <QString>
@@ -11,6 +12,7 @@
 class BrowserPane;
 class MediaPlayer;
 class QDialog;
+class QObject;
 class QWidget;
 
 // Answers of a message box, numbered as the original platform numbers them.
@@ -48,8 +50,34 @@ public:
   // Returns the chosen path, empty when the user gave up.
   virtual QString saveFileName(const QString& title, const QString& proposedPath) = 0;
 
+  // A page's own message box (alert, confirm): like msgBox, but it holds
+  // only the page's pane, shows the page's text as plain text, and, when
+  // offerSilence, offers to keep the page quiet (*silence tells the choice).
+  virtual int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
+                      bool offerSilence, bool* silence) {
+    (void)pane, (void)offerSilence;
+    if (silence)
+      *silence = false;
+    return msgBox(text, style, title);
+  }
+  // A page's dialog (prompt, sign-in, file choice): shown when its pane is in
+  // front, holding only that pane.
+  virtual int showPageDialog(QDialog& dialog, const QObject* pane) {
+    (void)pane;
+    return showModal(dialog);
+  }
+  // Pages' sound off while the boss alarm stands; back on after, except
+  // where the user had muted a page.
+  virtual void silencePages(bool on) { (void)on; }
+
+  // What surfaces passes here; see SurfaceGate.
+  SurfaceGate& gate() { return gate_; }
+
   // The path of a data file in the application folder.
   QString dataFilePath(std::string_view name) const {
     return QString::fromStdString(slv::dataFilePath(applicationFolder().toStdString(), name));
   }
+
+private:
+  SurfaceGate gate_;
 };

@@ -1,5 +1,7 @@
 #include "platform/PlayerBar.h"
 
+#include "platform/Strings.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QGuiApplication>
@@ -112,6 +114,7 @@ PlayerBar::PlayerBar(QWidget* parent) : QWidget(parent), picture_(new Picture(th
   stopButton_->setIcon(barIcon(Symbol::Stop));
   stopButton_->setToolTip(QStringLiteral("Stop"));
   status_ = new QLabel(bar);
+  status_->setTextFormat(Qt::PlainText); // what a stream names is only text
   status_->setObjectName(QStringLiteral("statusLabel"));
   // The bar is narrow: a long status is cut short, whole in its tooltip.
   status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -196,5 +199,5 @@ void PlayerBar::showState(bool playing, bool seekable, const QString& time, cons
   seek_->setEnabled(seekable);
   time_->setText(time);
   status_->setText(status_->fontMetrics().elidedText(status, Qt::ElideRight, status_->width()));
-  status_->setToolTip(status);
+  status_->setToolTip(slv::plainTip(status));
 }

@@ -8,6 +8,7 @@
 #include "platform/WebEnginePane.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QAudioDevice>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -29,6 +30,9 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <utility>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -129,9 +133,18 @@ bool QtPlatform::setClipboardText(const QString& text) {
   return cb->text() == text;
 }
 
-int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
-  QMessageBox box;
+namespace {
+
+// A message box of the given style; first and second are its buttons.
+struct StyledBox {
+  QPushButton* first = nullptr;
+  QPushButton* second = nullptr;
+};
+
+StyledBox styleBox(QMessageBox& box, const QString& text, int style, const QString& title) {
   box.setWindowTitle(title);
+  // Never markup, whoever wrote the text.
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (style & 0x70) {
   case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -140,32 +153,87 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
   case vbInformation: box.setIcon(QMessageBox::Information); break;
   default: break;
   }
-  QPushButton* first = nullptr;
-  QPushButton* second = nullptr;
+  StyledBox b;
   switch (style & 0x7) {
   case vbYesNo:
-    first = box.addButton(QObject::tr("&Sì"), QMessageBox::YesRole);
-    second = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+    b.first = box.addButton(QObject::tr("&Sì"), QMessageBox::YesRole);
+    b.second = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
     break;
   case vbOKCancel:
-    first = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
-    second = box.addButton(QObject::tr("Annulla"), QMessageBox::RejectRole);
+    b.first = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    b.second = box.addButton(QObject::tr("Annulla"), QMessageBox::RejectRole);
     break;
   default:
-    first = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    b.first = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
     break;
   }
   // The first button is the default unless the style asks for the second.
-  box.setDefaultButton((style & 256) && second ? second : first);
-  if (second)
-    box.setEscapeButton(second);
-  box.exec();
-  const auto* clicked = box.clickedButton();
+  box.setDefaultButton((style & 256) && b.second ? b.second : b.first);
+  if (b.second)
+    box.setEscapeButton(b.second);
+  return b;
+}
+
+// The answer; a box closed without a button (dropped, or the program
+// closing) gives the second button's, the cautious one.
+int answerOf(const QMessageBox& box, const StyledBox& b, int style) {
+  const bool first = box.clickedButton() != nullptr && box.clickedButton() == b.first;
   switch (style & 0x7) {
-  case vbYesNo: return clicked == first ? vbYes : vbNo;
-  case vbOKCancel: return clicked == first ? vbOK : vbCancel;
+  case vbYesNo: return first ? vbYes : vbNo;
+  case vbOKCancel: return first ? vbOK : vbCancel;
   default: return vbOK;
   }
+}
+
+} // namespace
+
+int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
+  QMessageBox box;
+  const StyledBox b = styleBox(box, text, style, title);
+  gate().ask(box);
+  return answerOf(box, b, style);
+}
+
+int QtPlatform::pageBox(const QObject* pane, const QString& text, int style, const QString& title,
+                        bool offerSilence, bool* silence) {
+  auto* view = qobject_cast<QWidget*>(const_cast<QObject*>(pane));
+  // Over the program's window, holding nothing but the page's own pane.
+  QMessageBox box(view ? view->window() : nullptr);
+  box.setWindowModality(Qt::NonModal);
+  const StyledBox b = styleBox(box, slv::plainText(text), style, title);
+  if (offerSilence)
+    box.setCheckBox(new QCheckBox(QStringLiteral("Non mostrare altri messaggi da questa pagina")));
+  showPageDialog(box, pane);
+  if (silence)
+    *silence = box.checkBox() && box.checkBox()->isChecked();
+  return answerOf(box, b, style);
+}
+
+int QtPlatform::showPageDialog(QDialog& dialog, const QObject* pane) {
+  QPointer<QWidget> view = qobject_cast<QWidget*>(const_cast<QObject*>(pane));
+  dialog.setWindowModality(Qt::NonModal);
+  if (view)
+    view->setEnabled(false);
+  const int result = gate().ask(dialog, pane);
+  if (view)
+    view->setEnabled(true);
+  return result;
+}
+
+void QtPlatform::silencePages(bool on) {
+  if (on) {
+    silenced_.clear();
+    for (QWidget* w : QApplication::allWidgets())
+      if (auto* view = qobject_cast<QWebEngineView*>(w))
+        if (QWebEnginePage* page = view->page(); page && !page->isAudioMuted()) {
+          page->setAudioMuted(true);
+          silenced_.append(page);
+        }
+    return;
+  }
+  for (const QPointer<QWebEnginePage>& page : std::exchange(silenced_, {}))
+    if (page)
+      page->setAudioMuted(false);
 }
 
 void QtPlatform::beep() {
@@ -233,7 +301,7 @@ QString QtPlatform::chooseDataFolder() {
   return folder;
 }
 
-int QtPlatform::showModal(QDialog& dialog) { return dialog.exec(); }
+int QtPlatform::showModal(QDialog& dialog) { return gate().ask(dialog); }
 
 QString QtPlatform::saveFileName(const QString& title, const QString& proposedPath) {
   QFileDialog dialog(QApplication::activeWindow(), title, proposedPath);
@@ -245,7 +313,7 @@ QString QtPlatform::saveFileName(const QString& title, const QString& proposedPa
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  if (gate().ask(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return dialog.selectedFiles().constFirst();
 }

@@ -1,11 +1,14 @@
 #pragma once
 #include "platform/Platform.h"
 
+#include <QList>
+#include <QPointer>
 #include <memory>
 
 class DownloadHandler;
 class QSoundEffect;
 class QTemporaryFile;
+class QWebEnginePage;
 class QWebEngineProfile;
 
 class QtPlatform : public Platform {
@@ -22,6 +25,10 @@ public:
   QSize screenSize() const override;
   QString applicationFolder() const override;
   int showModal(QDialog& dialog) override;
+  int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
+              bool offerSilence, bool* silence) override;
+  int showPageDialog(QDialog& dialog, const QObject* pane) override;
+  void silencePages(bool on) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
 
   // The one persistent profile every browser of the program shares; its
@@ -43,4 +50,5 @@ private:
   std::unique_ptr<DownloadHandler> downloads_;
   std::unique_ptr<QTemporaryFile> beepFile_;
   std::unique_ptr<QSoundEffect> beepSound_;
+  QList<QPointer<QWebEnginePage>> silenced_; // muted by the boss alarm
 };

@@ -1,8 +1,10 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 const QByteArray kRequest = "raise\n";
@@ -10,6 +12,9 @@ const QByteArray kAnswer = "ok\n";
 // The running program answers from its event loop, which a busy start-up
 // holds up for a moment.
 constexpr int kAnswerMs = 5000;
+// How long a start waits for a running program that does not answer.
+constexpr int kRetryMs = 10000;
+constexpr int kPauseMs = 250;
 } // namespace
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -38,13 +43,29 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::handedOver() {
   QDir().mkpath(folder_);
   lock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/solvarino3w.lock"));
-  // A lock whose program no longer runs is taken over at once.
-  if (lock_->tryLock(0)) {
-    listen();
-    return false;
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    // A lock whose program no longer runs is taken over at once.
+    if (lock_->tryLock(0)) {
+      listen();
+      return false;
+    }
+    // Held by a running program of ours: it answers, or it is starting or
+    // closing and is asked again.
+    if (askRunningProgram())
+      return true;
+    if (waited.elapsed() >= kRetryMs) {
+      unanswered_ = true;
+      return true;
+    }
+    QThread::msleep(kPauseMs);
   }
-  // Held: by a running program of ours, or by something that does not answer.
-  return askRunningProgram();
+}
+
+std::unique_ptr<QLockFile> SingleInstance::takeLock() {
+  server_.close();
+  return std::move(lock_);
 }
 
 bool SingleInstance::askRunningProgram() {
@@ -66,5 +87,5 @@ void SingleInstance::listen() {
   // We hold the lock, so a socket left there is a killed program's.
   QLocalServer::removeServer(name);
   server_.setSocketOptions(QLocalServer::UserAccessOption);
-  server_.listen(name); // when it fails, later starts simply run beside this one
+  server_.listen(name); // when it fails, later starts find no one answering and end
 }

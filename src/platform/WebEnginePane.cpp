@@ -98,8 +98,10 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
     delete printer_;
     printer_ = nullptr;
     if (!ok)
-      platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation,
-                       kProgramTitle);
+      platform_.gate().tell([this] {
+        platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation,
+                         kProgramTitle);
+      });
   });
   // Ctrl+wheel zooms; the engine's render widget comes and goes with pages.
   view_->installEventFilter(this);
@@ -246,12 +248,10 @@ void WebEnginePane::writePdf(const QString& path) {
     QSaveFile file(path);
     const bool ok = !pdf.isEmpty() && file.open(QIODevice::WriteOnly) &&
                     file.write(pdf) == pdf.size() && file.commit();
-    if (ok)
-      platform_.msgBox(DownloadHandler::doneText(path), vbInformation,
-                       DownloadHandler::messageTitle());
-    else
-      platform_.msgBox(DownloadHandler::failedText(path), vbExclamation,
-                       DownloadHandler::messageTitle());
+    platform_.gate().tell([this, ok, path] {
+      platform_.msgBox(ok ? DownloadHandler::doneText(path) : DownloadHandler::failedText(path),
+                       ok ? vbInformation : vbExclamation, DownloadHandler::messageTitle());
+    });
   });
 }
 

@@ -1,17 +1,20 @@
 #include "privacy/BossAlarm.h"
 
-#include "platform/BrowserPane.h"
-#include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
+#include "platform/WindowIdentity.h"
 #include "privacy/PasswordBox.h"
 #include "privacy/password_rules.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
+#include "ui/AlarmHost.h"
+#include "ui/NRV_SLV3.h"
 #include "ui/Widgets.h"
-#include "shell/frmNRV_SLV3.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QtMath>
@@ -55,12 +58,15 @@ struct Busy {
 
 } // namespace
 
-BossAlarm::BossAlarm(frmNRV_SLV3& owner)
-    : QObject(&owner), owner_(owner), app_(owner.app()), cover_(new BlankSheet(&owner)) {
+BossAlarm::BossAlarm(AlarmHost& host)
+    : QObject(host.hostWindow()), host_(host), owner_(*host.hostWindow()), app_(host.app()),
+      cover_(new BlankSheet(&owner_)) {
   cover_->hide();
   owner_.installEventFilter(this);
-  connect(owner_.pboAllarme, &PictureBox::mouseDown, this, &BossAlarm::pboAllarme_MouseDown);
-  connect(owner_.pboAllarme, &PictureBox::mouseUp, this, &BossAlarm::pboAllarme_MouseUp);
+  // The alarm key, from a box or window of the program that holds the focus.
+  qApp->installEventFilter(this);
+  connect(host_.alarmButton(), &PictureBox::mouseDown, this, &BossAlarm::pboAllarme_MouseDown);
+  connect(host_.alarmButton(), &PictureBox::mouseUp, this, &BossAlarm::pboAllarme_MouseUp);
 }
 
 BossAlarm::~BossAlarm() {
@@ -96,27 +102,47 @@ QPixmap BossAlarm::spreadsheetIcon() {
 }
 
 void BossAlarm::pboAllarme_MouseDown() {
-  owner_.pboAllarme->setBorderStyle(1);
+  host_.alarmButton()->setBorderStyle(1);
 }
 void BossAlarm::pboAllarme_MouseUp() {
-  owner_.pboAllarme->setBorderStyle(0);
+  host_.alarmButton()->setBorderStyle(0);
 }
 
 void BossAlarm::raiseAlarm() {
+  // Already disguised (the restore question may be up): nothing changes.
+  if (app_.AlarmActive)
+    return;
   app_.AlarmActive = true;
   emit disguised(true);
-  // A video full screen would stay over the disguise.
-  for (BrowserPane* p : {owner_.WBMain.get(), owner_.WBMess.get(), owner_.WBMail.get()})
-    p->leaveFullScreen();
-  owner_.WMP->stop();
+  host_.quietDown();
+  Platform& platform = host_.platform();
+  // Every other window of the program out of sight, every page quiet.
+  platform.gate().setDisguised(true, &owner_);
+  platform.silencePages(true);
   owner_.setWindowTitle(kDisguiseCaption);
-  owner_.setWindowIcon(QIcon(owner_.imgXLSico->pixmap()));
+  owner_.setWindowIcon(QIcon(host_.disguiseIcon()));
   // The pages stay loaded underneath; a restore shows the blank sheet until
   // the user has answered.
   cover_->setGeometry(owner_.rect());
   cover_->show();
   cover_->raise();
-  owner_.showMinimized();
+  showAs(true);
+}
+
+void BossAlarm::showAs(bool disguised) {
+  // A desktop reads a window's class when the window is shown, so the
+  // window leaves the desktop for a moment to change it.
+  if (ownName_.isEmpty())
+    WindowIdentity::ownClass(owner_, &ownName_, &ownClass_);
+  owner_.hide();
+  if (disguised) {
+    WindowIdentity::setClass(owner_, WindowIdentity::kDisguiseName, WindowIdentity::kDisguiseClass);
+    owner_.showMinimized();
+    return;
+  }
+  if (!ownName_.isEmpty())
+    WindowIdentity::setClass(owner_, ownName_, ownClass_);
+  owner_.show();
 }
 
 bool BossAlarm::restoreProcedure() {
@@ -140,16 +166,19 @@ bool BossAlarm::restoreProcedure() {
 
 bool BossAlarm::askToRestore() {
   Busy busy(restoring_);
-  const int answer =
-      owner_.platform().msgBox(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
-                               vbYesNo + vbInformation, QStringLiteral("Ripristino SOLVARINO 3_w"));
+  int answer = vbNo;
+  {
+    SurfaceGate::Passage pass(host_.platform().gate());
+    answer = host_.platform().msgBox(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
+                                     vbYesNo + vbInformation,
+                                     QStringLiteral("Ripristino SOLVARINO 3_w"));
+  }
   if (owner_.isHidden())
     return false; // closed meanwhile (the session ended): nothing to give back
   if (answer == vbNo) {
     owner_.showMinimized();
     return false;
   }
-  owner_.show();
   app_.AlarmActive = false;
   takeDisguiseOff();
   return true;
@@ -158,8 +187,9 @@ bool BossAlarm::askToRestore() {
 bool BossAlarm::unlockToRestore() {
   Busy busy(restoring_);
   {
-    frmRestore dialog(owner_.platform(), app_, &owner_);
-    owner_.platform().showModal(dialog);
+    SurfaceGate::Passage pass(host_.platform().gate());
+    frmRestore dialog(host_.platform(), app_, &owner_);
+    host_.platform().showModal(dialog);
   }
   if (owner_.isHidden())
     return false;
@@ -172,7 +202,6 @@ bool BossAlarm::unlockToRestore() {
     return false;
   case slv::privacy::AfterUnlock::Restore:
     app_.RestoreAttempts = 0;
-    owner_.show();
     takeDisguiseOff();
     return true;
   }
@@ -180,20 +209,33 @@ bool BossAlarm::unlockToRestore() {
 }
 
 void BossAlarm::takeDisguiseOff() {
-  owner_.setWindowTitle(frmNRV_SLV3::normalCaption());
-  owner_.setWindowIcon(QIcon(owner_.imgSLVico->pixmap()));
+  owner_.setWindowTitle(host_.ownCaption());
+  owner_.setWindowIcon(QIcon(host_.ownIcon()));
   cover_->hide();
+  showAs(false);
+  Platform& platform = host_.platform();
+  platform.silencePages(false);
+  // What waited comes now, over the window.
+  platform.gate().setDisguised(false, &owner_);
   emit disguised(false);
 }
 
 void BossAlarm::mnuPassword_Click() {
-  frmProtect dialog(owner_.platform(), app_, owner_.mnuPassword, &owner_);
-  owner_.platform().showModal(dialog);
+  frmProtect dialog(host_.platform(), app_, host_.passwordItem(), &owner_);
+  host_.platform().showModal(dialog);
   dialog.Form_Unload();
 }
 
 bool BossAlarm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &owner_ && event->type() == QEvent::Resize && !cover_->isHidden())
     cover_->setGeometry(owner_.rect());
+  // A box in front blocks the window's own shortcut; the key still works.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->keyCombination() == QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier, Qt::Key_F12)) {
+      raiseAlarm();
+      return true;
+    }
+  }
   return QObject::eventFilter(watched, event);
 }

@@ -1,16 +1,17 @@
 #pragma once
 // The boss alarm and the password lock of the main window.
 #include <QObject>
+#include <QByteArray>
 #include <QPixmap>
 
-class frmNRV_SLV3;
+class AlarmHost;
 class QWidget;
 struct NRV_SLV3;
 
 class BossAlarm : public QObject {
   Q_OBJECT
 public:
-  explicit BossAlarm(frmNRV_SLV3& owner);
+  explicit BossAlarm(AlarmHost& host);
   ~BossAlarm() override;
 
   // "&Allarme Boss" and the ALLARME picture button: stop the music, dress the
@@ -39,15 +40,23 @@ signals:
   void disguised(bool on);
 
 protected:
+  // Resizes the blank sheet with the window, and raises the alarm from
+  // whichever window of the program has the focus.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   bool askToRestore();
   bool unlockToRestore();
   void takeDisguiseOff();
+  // Shows the window again (shown: as the user restored it) with the
+  // program's own identity on the desktop, or withdraws it and shows it
+  // minimised as the spreadsheet.
+  void showAs(bool disguised);
 
-  frmNRV_SLV3& owner_;
+  AlarmHost& host_;
+  QWidget& owner_;
   NRV_SLV3& app_; // outlives the window, so the password can be dropped at the end
   QWidget* cover_;
   bool restoring_ = false;
+  QByteArray ownName_, ownClass_; // the window's class on the desktop
 };

@@ -82,6 +82,10 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   WBMess->widget()->hide();
   WBMail->widget()->hide();
   CurrentBrowser = WBMain.get();
+  // A page's questions wait for its pane to be in front.
+  for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
+    platform_.gate().addPane(p->widget());
+  platform_.gate().setFront(CurrentBrowser->widget());
 
   WMP = platform_.createMediaPlayer(canvas_);
 
@@ -327,7 +331,12 @@ void frmNRV_SLV3::buildPageKeys() {
     connect(p, &BrowserPane::permissionRequested, this,
             [this, p](const QString& site, PanePermission what) {
               permissions->request(p, site, what);
+              askPermissions();
             });
+  connect(&platform_.gate(), &SurfaceGate::disguiseChanged, this, [this](bool on) {
+    if (!on)
+      askPermissions();
+  });
 
   // The page keys a browser gives; they act on the pane in front.
   const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
@@ -548,6 +557,17 @@ void frmNRV_SLV3::Form_Resize() {
       return;
   }
   Form_Paint();
+  askPermissions();
+}
+
+QPixmap frmNRV_SLV3::ownIcon() const { return imgSLVico->pixmap(); }
+QPixmap frmNRV_SLV3::disguiseIcon() const { return imgXLSico->pixmap(); }
+
+void frmNRV_SLV3::quietDown() {
+  // A video full screen would stay over the disguise.
+  for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
+    p->leaveFullScreen();
+  WMP->stop();
 }
 
 void frmNRV_SLV3::bringToFront() {
@@ -624,6 +644,8 @@ void frmNRV_SLV3::pboWins_Click(int Index) {
   WBMess->widget()->setVisible(Index == 1);
   WBMail->widget()->setVisible(Index == 2);
   WBMain->widget()->setVisible(Index == 0);
+  platform_.gate().setFront(CurrentBrowser->widget());
+  askPermissions();
 }
 
 void frmNRV_SLV3::pboNavy_Click(int Index) {
@@ -672,8 +694,18 @@ void frmNRV_SLV3::tmrBusy_Timer() {
   if (txtAddressBar->text() != location)
     txtAddressBar->setText(location);
   fraRadio->MusicPositionTickApply();
-  // A site's question waits for its pane in front and never shows over the disguise.
-  permissions->askWaiting(CurrentBrowser, !app_.AlarmActive && isVisible() && !isMinimized());
+}
+
+void frmNRV_SLV3::askPermissions() {
+  // Asked once the event that made it possible is over: a site's question
+  // waits for its pane in front and never shows over the disguise.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        permissions->askWaiting(CurrentBrowser, !app_.AlarmActive && !platform_.gate().disguised() &&
+                                                    isVisible() && !isMinimized());
+      },
+      Qt::QueuedConnection);
 }
 
 void frmNRV_SLV3::tmrPeek_Timer() {
@@ -711,6 +743,8 @@ void frmNRV_SLV3::closeEvent(QCloseEvent* e) {
   }
   stopTimers();
   WMP->stop();
+  // What waits for an answer gets its default: the program is ending.
+  platform_.gate().dropAll();
   e->accept();
 }
 

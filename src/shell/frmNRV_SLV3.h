@@ -4,6 +4,7 @@
 #include "composer/ComposerVars.h"
 #include "emoticons/EmoVars.h"
 #include "media/MusicVars.h"
+#include "ui/AlarmHost.h"
 #include "ui/NRV_SLV3.h"
 #include "ui/PanelHost.h"
 
@@ -33,7 +34,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-class frmNRV_SLV3 : public QMainWindow, public PanelHost {
+class frmNRV_SLV3 : public QMainWindow, public PanelHost, public AlarmHost {
   Q_OBJECT
 public:
   frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent = nullptr);
@@ -48,6 +49,14 @@ public:
   QWidget* hostWindow() override { return this; }
   // The normal caption, which the boss alarm puts back.
   static QString normalCaption();
+
+  // --- the boss alarm's host
+  PictureBox* alarmButton() override { return pboAllarme; }
+  QAction* passwordItem() override { return mnuPassword; }
+  QString ownCaption() const override { return normalCaption(); }
+  QPixmap ownIcon() const override;
+  QPixmap disguiseIcon() const override;
+  void quietDown() override;
 
   // --- start-up
   void Form_Load();
@@ -174,6 +183,7 @@ private:
   void coverScreen();
   void buildPageKeys();
   void placeFindBar();
+  void askPermissions();
 
   Platform& platform_;
   NRV_SLV3& app_;

@@ -55,6 +55,7 @@ QFrame* frame(QWidget* parent, std::uint32_t back) {
 QLabel* label(QWidget* parent, const QString& text, int left, int top, int width, int height,
               const QFont& f, std::uint32_t fore, Qt::Alignment align) {
   auto* l = new QLabel(text, parent);
+  l->setTextFormat(Qt::PlainText); // captions and what a stream names alike
   place(l, left, top, width, height);
   l->setFont(f);
   l->setAlignment(align);

@@ -84,6 +84,22 @@ TEST_F(Instance, ASecondStartOfALockedWindowAsksForThePassword) {
   EXPECT_EQ(run.win->windowTitle(), QStringLiteral("Microsoft Excel"));
 }
 
+TEST_F(Instance, AStartThatGetsNoAnswerSaysSoAndNeverRunsBesideTheRunningOne) {
+  // The running program holds its lock but no longer answers, as while it closes.
+  const auto lock = instance.takeLock();
+  QProcess p;
+  run.spawn(p, SLV_PROGRAM, home.path(), rt.path());
+  QByteArray said;
+  EXPECT_TRUE(e2e::waitFor(
+      [&] { return (said += p.readAllStandardError()).contains("aperto ma non risponde"); }, 25000))
+      << said.toStdString();
+  QFile held(rt.path() + "/solvarino3w.lock");
+  ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+  EXPECT_EQ(held.readLine().trimmed().toLongLong(), QCoreApplication::applicationPid());
+  p.kill(); // its message box waits for a user
+  p.waitForFinished();
+}
+
 TEST(InstalledProgram, SeedsTheUsersFolderHandsOverAndAKilledOneDoesNotBlock) {
   e2e::Run run;
   ASSERT_TRUE(run.serve());

@@ -87,11 +87,11 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   platform.answers = {vbNo, vbYes};
   emit pane(1).permissionRequested(site, PanePermission::Notifications);
   emit pane(0).permissionRequested(site, PanePermission::Location);
-  app.AlarmActive = true;
-  w.tmrBusy_Timer();
+  platform.gate().setDisguised(true, &w);
+  QApplication::processEvents();
   EXPECT_TRUE(platform.messages.empty());
-  app.AlarmActive = false;
-  w.tmrBusy_Timer();
+  platform.gate().setDisguised(false, &w);
+  QApplication::processEvents();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             "Il sito https://www.portale.example chiede di conoscere la tua posizione.\n\n"
@@ -99,7 +99,7 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   EXPECT_EQ(pane(0).calls.last(), "permission https://www.portale.example 1 no");
   // The messages pane's question waits until that pane is in front.
   w.pboWins_Click(1);
-  w.tmrBusy_Timer();
+  QApplication::processEvents();
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_TRUE(platform.messages[1].text.contains("mostrarti le sue notifiche"));
   EXPECT_EQ(pane(1).calls.last(), "permission https://www.portale.example 0 yes");

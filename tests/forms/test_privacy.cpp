@@ -447,3 +447,28 @@ TEST_F(Privacy, ALaterStartOfTheProgramPassesTheLockAsTheTaskBarDoes) {
   EXPECT_EQ(state(), LockState::Protected);
   EXPECT_EQ(w.windowTitle(), kNormal);
 }
+
+TEST_F(Privacy, TheAlarmKeyFromAnOpenBoxHidesItUnansweredAndTheRestoreBringsItBackFirst) {
+  auto& w = load();
+  QDialog box(&w);
+  bool told = false;
+  QTimer::singleShot(0, &box, [&] {
+    EXPECT_TRUE(box.isVisible());
+    // The box holds the focus and blocks the window: the key still works.
+    QTest::keyClick(&box, Qt::Key_F12, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_TRUE(app.AlarmActive);
+    EXPECT_FALSE(box.isVisible());
+    // A notice meanwhile is kept; a second alarm changes nothing.
+    platform.gate().tell([&] { told = true; });
+    w.alarm->raiseAlarm();
+    EXPECT_FALSE(told);
+    platform.answers = {vbYes};
+    bringBack();
+    EXPECT_FALSE(app.AlarmActive);
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_TRUE(told);
+    box.accept();
+  });
+  EXPECT_EQ(platform.gate().ask(box), QDialog::Accepted);
+  EXPECT_EQ(platform.messages.size(), 1u); // one restore question
+}

@@ -1,0 +1,100 @@
+#include "core/surface_gate.h"
+
+#include <algorithm>
+
+namespace slv {
+
+SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state) {
+  const bool waitsForRestore = state.disguised;
+  const bool waitsForPane = item.scope != 0 && item.scope != state.front;
+  if (item.kind == SurfaceKind::Notice)
+    return waitsForRestore ? SurfaceAction::Keep : SurfaceAction::Show;
+  return waitsForRestore || waitsForPane ? SurfaceAction::Hold : SurfaceAction::Show;
+}
+
+SurfaceAction SurfaceQueue::arrive(const SurfaceItem& item, const GateState& state) {
+  SurfaceAction action = surfaceAction(item, state);
+  // Nothing overtakes what already waits for the same showing.
+  if (action == SurfaceAction::Show &&
+      std::any_of(items_.begin(), items_.end(), [&](const SurfaceItem& w) {
+        return surfaceAction(w, state) == SurfaceAction::Show && w.scope == item.scope;
+      }))
+    action = item.kind == SurfaceKind::Notice ? SurfaceAction::Keep : SurfaceAction::Hold;
+  if (action != SurfaceAction::Show)
+    items_.push_back(item);
+  return action;
+}
+
+std::optional<int> SurfaceQueue::next(const GateState& state) {
+  const auto it = std::find_if(items_.begin(), items_.end(), [&](const SurfaceItem& w) {
+    return surfaceAction(w, state) == SurfaceAction::Show;
+  });
+  if (it == items_.end())
+    return std::nullopt;
+  const int id = it->id;
+  items_.erase(it);
+  return id;
+}
+
+bool SurfaceQueue::drop(int id) {
+  const auto it =
+      std::find_if(items_.begin(), items_.end(), [id](const SurfaceItem& w) { return w.id == id; });
+  if (it == items_.end())
+    return false;
+  items_.erase(it);
+  return true;
+}
+
+std::vector<int> SurfaceQueue::dropScope(int scope) {
+  std::vector<int> ids;
+  std::erase_if(items_, [&](const SurfaceItem& w) {
+    if (w.scope != scope)
+      return false;
+    ids.push_back(w.id);
+    return true;
+  });
+  return ids;
+}
+
+std::vector<int> SurfaceQueue::dropAll() {
+  std::vector<int> ids;
+  for (const SurfaceItem& w : items_)
+    ids.push_back(w.id);
+  items_.clear();
+  return ids;
+}
+
+bool PageDialogGuard::arrive(long long nowMs) {
+  const bool repeat = last_ && nowMs - *last_ < kRepeatMs;
+  last_ = nowMs;
+  return repeat;
+}
+
+void PageDialogGuard::reset() {
+  last_.reset();
+  silenced_ = false;
+}
+
+std::string plainDisplayText(const std::string& text, std::size_t maxChars) {
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t len = lead < 0x80    ? 1
+                            : lead >= 0xF0 ? 4
+                            : lead >= 0xE0 ? 3
+                            : lead >= 0xC0 ? 2
+                                           : 1;
+    if (chars == maxChars) {
+      out += "\xE2\x80\xA6"; // …
+      break;
+    }
+    if (lead != 0)
+      out.append(text, i, len);
+    i += len;
+    ++chars;
+  }
+  return out;
+}
+
+} // namespace slv
