@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<frmNRV_SLV3> win;
   QElapsedTimer t;
   startProgram(platform, state, win, [&t] { t.start(); });
-  QTest::qWaitFor([&] { return win && win->isOnScreen(); }, 10000);
+  QTest::qWaitFor([&] { return win && win->isVisible(); }, 10000);
   QTest::qWaitForWindowExposed(win.get(), 10000);
   const double startupMs = t.nsecsElapsed() / 1e6;
 

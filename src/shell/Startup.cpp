@@ -17,17 +17,16 @@ frmStart* startProgram(Platform& platform, NRV_SLV3& state,
     if (mainWindow)
       return;
     mainWindow = std::make_unique<frmNRV_SLV3>(platform, state);
-    // The splash's seconds are idle: the three home pages load and the forum
-    // page is drawn in the window, which is not on screen yet.
+    // The splash's seconds are idle: the three home pages load in the
+    // window, which stays hidden until the splash ends.
     mainWindow->startPanes();
-    mainWindow->showOffScreen();
   };
   auto* splash = new frmStart([build, &mainWindow, splashEnding = std::move(splashEnding)] {
     if (splashEnding)
       splashEnding();
     build();
     mainWindow->Form_Load();
-    mainWindow->showOnScreen();
+    mainWindow->show();
   });
   splash->show();
   // Starting the browser engine and loading the pages take a good part of a

@@ -36,7 +36,6 @@
 #include <QSessionManager>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
 #include <functional>
 
 namespace {
@@ -396,39 +395,13 @@ void frmNRV_SLV3::startPanes() {
   if (panesStarted_)
     return;
   panesStarted_ = true;
+  // At the window's final size, so that the pages are laid out once.
+  coverScreen();
+  Form_Paint();
   const std::string portal = slv::config::portalHost();
   WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
   WBMess->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/msg/")));
   WBMail->navigate(QString::fromStdString(slv::config::httpAddress(slv::config::mailHost(), "/")));
-}
-
-void frmNRV_SLV3::showOffScreen() {
-  // At its final size, so that the page is not laid out and drawn again when
-  // the window appears.
-  coverScreen();
-  Form_Paint();
-  // Shown for the widgets and the browser engine (a hidden pane loads its
-  // page but draws nothing), while the window system is not asked to map it.
-  setAttribute(Qt::WA_DontShowOnScreen);
-  show();
-}
-
-void frmNRV_SLV3::showOnScreen() {
-  if (!isVisible() || !testAttribute(Qt::WA_DontShowOnScreen)) {
-    show();
-    return;
-  }
-  // The page in front reaches the window's picture only when the pane is
-  // drawn; drawing it once now means the window's first picture holds it.
-  CurrentBrowser->widget()->grab();
-  setAttribute(Qt::WA_DontShowOnScreen, false);
-  // Hiding and showing again would drop what the panes drew: the window is
-  // only mapped, as it stands.
-  windowHandle()->setVisible(true);
-}
-
-bool frmNRV_SLV3::isOnScreen() const {
-  return isVisible() && !testAttribute(Qt::WA_DontShowOnScreen);
 }
 
 void frmNRV_SLV3::stopTimers() {
@@ -571,8 +544,6 @@ void frmNRV_SLV3::quietDown() {
 }
 
 void frmNRV_SLV3::bringToFront() {
-  if (!isOnScreen())
-    return; // the splash still stands; the window comes when it ends
   // Leaving the task bar is a state change: Form_Resize runs the restore
   // procedure (question or password) before the disguise comes off.
   if (isMinimized())

@@ -60,17 +60,10 @@ public:
 
   // --- start-up
   void Form_Load();
-  // Starts the three panes on their home pages; once only (Form_Load does it
-  // when nobody did before).
+  // Lays the window out at the screen's size and starts the three panes on
+  // their home pages; once only (Form_Load does it when nobody did before).
+  // A hidden window's panes load their pages all the same.
   void startPanes();
-  // Lays the window out at the screen's size and shows it without putting it
-  // on screen, so that the pane in front draws its page before anyone sees
-  // the window.
-  void showOffScreen();
-  // Puts the window on screen (shows it, when it was not shown off screen).
-  void showOnScreen();
-  // Shown, and on screen rather than only laid out for it.
-  bool isOnScreen() const;
 
   // --- panel protocol
   void HidePanels();

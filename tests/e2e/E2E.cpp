@@ -46,7 +46,7 @@ frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
   QElapsedTimer t;
   t.start();
   ::startProgram(platform, state, win, std::move(splashEnding));
-  if (!waitFor([&] { return win && win->isOnScreen(); }, 10000))
+  if (!waitFor([&] { return win && win->isVisible(); }, 10000))
     return nullptr;
   if (splashToMainMs)
     *splashToMainMs = t.elapsed();

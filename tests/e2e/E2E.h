@@ -41,7 +41,7 @@ bool waitFor(const std::function<bool()>& pred, int timeoutMs = 15000);
 QString screenshot(QWidget* w, const QString& name);
 // Points the program's host configuration at the portal.
 void usePortal(const Portal& portal);
-// Starts the program as main() does, waits for the main window on screen and
+// Starts the program as main() does, waits for the main window and
 // returns it. splashEnding runs as the splash begins to unload.
 frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
                           std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr,
