@@ -379,10 +379,7 @@ void frmNRV_SLV3::Form_Load() {
 
   coverScreen();
 
-  const std::string portal = slv::config::portalHost();
-  WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
-  WBMess->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/msg/")));
-  WBMail->navigate(QString::fromStdString(slv::config::httpAddress(slv::config::mailHost(), "/")));
+  startPanes();
   CurrentBrowser = WBMain.get();
   Form_Paint();
 
@@ -394,6 +391,19 @@ void frmNRV_SLV3::Form_Load() {
   tmrPeek->start();
   tmrProtection->start();
   fraRadio->startTimers();
+}
+
+void frmNRV_SLV3::startPanes() {
+  if (panesStarted_)
+    return;
+  panesStarted_ = true;
+  // At the window's final size, so that the pages are laid out once.
+  coverScreen();
+  Form_Paint();
+  const std::string portal = slv::config::portalHost();
+  WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
+  WBMess->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/msg/")));
+  WBMail->navigate(QString::fromStdString(slv::config::httpAddress(slv::config::mailHost(), "/")));
 }
 
 void frmNRV_SLV3::stopTimers() {

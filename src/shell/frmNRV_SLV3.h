@@ -60,6 +60,10 @@ public:
 
   // --- start-up
   void Form_Load();
+  // Lays the window out at the screen's size and starts the three panes on
+  // their home pages; once only (Form_Load does it when nobody did before).
+  // A hidden window's panes load their pages all the same.
+  void startPanes();
 
   // --- panel protocol
   void HidePanels();
@@ -187,4 +191,5 @@ private:
   bool resizeQueued_ = false;
   bool closeDecided_ = false;
   bool frameFitted_ = false; // the window manager's frame was taken into account
+  bool panesStarted_ = false;
 };

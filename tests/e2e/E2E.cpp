@@ -41,10 +41,11 @@ void usePortal(const Portal& portal) {
 }
 
 frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
-                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs) {
+                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs,
+                          std::function<void()> splashEnding) {
   QElapsedTimer t;
   t.start();
-  ::startProgram(platform, state, win);
+  ::startProgram(platform, state, win, std::move(splashEnding));
   if (!waitFor([&] { return win && win->isVisible(); }, 10000))
     return nullptr;
   if (splashToMainMs)
@@ -69,8 +70,8 @@ bool Run::writeDataFile(const QString& name, const QByteArray& bytes) {
   return writeFile(folder.filePath(name), bytes);
 }
 
-frmNRV_SLV3* Run::start(qint64* splashToMainMs) {
-  return startProgram(platform, state, win, splashToMainMs);
+frmNRV_SLV3* Run::start(qint64* splashToMainMs, std::function<void()> splashEnding) {
+  return startProgram(platform, state, win, splashToMainMs, std::move(splashEnding));
 }
 
 void Run::spawn(QProcess& process, const QString& program, const QString& home,

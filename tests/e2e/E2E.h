@@ -41,9 +41,11 @@ bool waitFor(const std::function<bool()>& pred, int timeoutMs = 15000);
 QString screenshot(QWidget* w, const QString& name);
 // Points the program's host configuration at the portal.
 void usePortal(const Portal& portal);
-// Starts the program as main() does, waits for the main window and returns it.
+// Starts the program as main() does, waits for the main window and
+// returns it. splashEnding runs as the splash begins to unload.
 frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
-                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr);
+                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr,
+                          std::function<void()> splashEnding = {});
 // Writes a whole file; false when it cannot.
 bool writeFile(const QString& path, const QByteArray& bytes);
 
@@ -62,7 +64,7 @@ struct Run {
   // Writes a data file into the application folder.
   bool writeDataFile(const QString& name, const QByteArray& bytes);
   // Starts the program; null when its main window did not show.
-  frmNRV_SLV3* start(qint64* splashToMainMs = nullptr);
+  frmNRV_SLV3* start(qint64* splashToMainMs = nullptr, std::function<void()> splashEnding = {});
   // Starts the program's executable (the build's, or one installed) in a
   // process of its own on this run's portal, with home as its user's home and
   // runtime as its runtime folder.
