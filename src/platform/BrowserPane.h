@@ -2,8 +2,12 @@
 // An embedded web browser: what the program asks of it, nothing more.
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QWidget;
+namespace slv {
+struct PageTexts;
+}
 
 // What a site may ask to use, as the program names it to the user.
 enum class PanePermission {
@@ -50,10 +54,17 @@ public:
   virtual void leaveFullScreen() = 0;
   // The user's answer to permissionRequested.
   virtual void answerPermission(const QString& site, PanePermission what, bool granted) = 0;
+  // The texts of the page shown, read where the page's own scripts cannot
+  // reach; done is not called when there is no page to read.
+  virtual void readTexts(std::function<void(const slv::PageTexts&)> done) = 0;
 
 signals:
   // The matches of the last search: which one is current (from 1; 0 for none) and how many.
   void found(int current, int total);
   // A site asks to use something; answered with answerPermission.
   void permissionRequested(const QString& site, PanePermission what);
+  // A page finished loading, or failed to (ok false).
+  void loaded(bool ok);
+  // The member opened a notification of this pane's page.
+  void frontRequested();
 };

@@ -33,6 +33,7 @@ public:
   void print() override;
   void answerPermission(const QString& site, PanePermission what, bool granted) override;
   void leaveFullScreen() override;
+  void readTexts(std::function<void(const slv::PageTexts&)> done) override;
 
   QWebEngineView* view() const { return view_; }
 

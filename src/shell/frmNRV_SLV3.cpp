@@ -20,6 +20,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
 #include "privacy/BossAlarm.h"
+#include "shell/MessageWatch.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
@@ -99,6 +100,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   buildMenus();
   connectPanels();
   buildPageKeys();
+  watch = new MessageWatch(*this);
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);

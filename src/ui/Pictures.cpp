@@ -2,6 +2,7 @@
 
 #include "ui/Widgets.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,28 @@ QPixmap splashLogo() {
   p.drawText(QRect(0, 40, 600, 100), Qt::AlignCenter, QStringLiteral("SOLVARINO 3_w"));
   p.setFont(ui::font(14, true));
   p.drawText(QRect(0, 120, 600, 40), Qt::AlignCenter, QStringLiteral("il browser della comunità"));
+  return pm;
+}
+
+QPixmap badgedPicture(const QPixmap& picture, const QString& badge) {
+  if (badge.isEmpty())
+    return picture;
+  QPixmap pm = picture.copy();
+  pm.setDevicePixelRatio(picture.devicePixelRatio());
+  const QSizeF size = pm.deviceIndependentSize();
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QFont f = ui::font(6, true);
+  p.setFont(f);
+  constexpr qreal h = 11;
+  const qreal w = qMax(h, QFontMetricsF(f, &pm).horizontalAdvance(badge) + 5);
+  const QRectF r(size.width() - w - 0.5, 0.5, w, h);
+  p.setPen(QPen(Qt::white, 1));
+  p.setBrush(QColor(215, 30, 40));
+  p.drawRoundedRect(r, h / 2, h / 2);
+  p.setPen(Qt::white);
+  p.drawText(r, Qt::AlignCenter, badge);
   return pm;
 }
 
