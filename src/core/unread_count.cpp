@@ -7,8 +7,12 @@ namespace slv {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
 
 std::string_view trimmed(std::string_view s) {
   while (!s.empty() && isSpace(s.front()))
@@ -76,7 +80,8 @@ bool linksToMessages(std::string_view href, std::string_view messagesPath) {
   std::string_view dir = messagesPath;
   if (dir.size() > 1 && dir.back() == '/')
     dir.remove_suffix(1);
-  return path.substr(0, dir.size()) == dir && (path.size() == dir.size() || path[dir.size()] == '/');
+  return path.substr(0, dir.size()) == dir &&
+         (path.size() == dir.size() || path[dir.size()] == '/');
 }
 
 std::optional<int> titleNumber(std::string_view title) {
@@ -92,7 +97,7 @@ std::optional<int> titleNumber(std::string_view title) {
 // "N nuovi messaggi", "1 nuovo messaggio", "N new messages" anywhere in the text.
 std::optional<int> sentenceNumber(std::string_view text) {
   static constexpr std::array<std::string_view, 4> kWords{"nuovi messaggi", "nuovo messaggio",
-                                                           "new messages", "new message"};
+                                                          "new messages", "new message"};
   const std::string t = lower(text);
   const std::string_view all(t);
   for (std::size_t at = 0; at < all.size(); ++at) {

@@ -35,7 +35,9 @@ QDBusArgument& operator<<(QDBusArgument& a, const ImageData& d) {
   return a;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& a, ImageData&) { return a; }
+const QDBusArgument& operator>>(const QDBusArgument& a, ImageData&) {
+  return a;
+}
 
 } // namespace
 

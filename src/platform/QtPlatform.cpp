@@ -30,8 +30,6 @@
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineNotification>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEnginePage>
@@ -137,8 +135,8 @@ std::unique_ptr<BrowserPane> QtPlatform::createBrowserPane(QWidget* parent) {
 
 DesktopNotifications& QtPlatform::notifications() {
   if (!notifications_)
-    notifications_ = std::make_unique<DesktopNotifications>(
-        [](std::function<void()> show) { show(); });
+    notifications_ =
+        std::make_unique<DesktopNotifications>([](std::function<void()> show) { show(); });
   return *notifications_;
 }
 
@@ -146,7 +144,9 @@ void QtPlatform::notify(const QString& key, const QString& summary, std::functio
   notifications().show(key, {summary, QString(), std::move(open), {}});
 }
 
-void QtPlatform::setNotificationIcon(const QImage& icon) { notifications().setIcon(icon); }
+void QtPlatform::setNotificationIcon(const QImage& icon) {
+  notifications().setIcon(icon);
+}
 
 void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification> note) {
   const QUrl origin = note->origin();
@@ -160,9 +160,9 @@ void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification>
     }
   }
   // One notification per pane (or site): the page's later one replaces it.
-  const QString key = QStringLiteral("pagina ") +
-                      (from ? QString::number(reinterpret_cast<quintptr>(from.data()))
-                            : origin.toString());
+  const QString key =
+      QStringLiteral("pagina ") +
+      (from ? QString::number(reinterpret_cast<quintptr>(from.data())) : origin.toString());
   std::shared_ptr<QWebEngineNotification> shared(note.release());
   QPointer<DesktopNotifications> road(&notifications());
   QObject::connect(shared.get(), &QWebEngineNotification::closed, road.data(), [road, key] {
@@ -171,17 +171,17 @@ void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification>
   });
   shared->show();
   const QString body = shared->message();
-  notifications().show(
-      key, {shared->title(), body,
-            [shared, from] {
-              shared->click();
-              if (from)
-                emit from->frontRequested();
-            },
-            [shared] {
-              QObject::disconnect(shared.get(), &QWebEngineNotification::closed, nullptr, nullptr);
-              shared->close();
-            }});
+  notifications().show(key, {shared->title(), body,
+                             [shared, from] {
+                               shared->click();
+                               if (from)
+                                 emit from->frontRequested();
+                             },
+                             [shared] {
+                               QObject::disconnect(shared.get(), &QWebEngineNotification::closed,
+                                                   nullptr, nullptr);
+                               shared->close();
+                             }});
 }
 
 std::unique_ptr<MediaPlayer> QtPlatform::createMediaPlayer(QWidget* parent) {

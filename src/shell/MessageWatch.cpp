@@ -36,8 +36,7 @@ bool onPortal(const QString& address) {
 } // namespace
 
 MessageWatch::MessageWatch(frmNRV_SLV3& win) : QObject(&win), win_(win) {
-  const auto interval =
-      slv::messagesCheckInterval(slv::configValue("SLV_MESSAGES_CHECK_S", ""));
+  const auto interval = slv::messagesCheckInterval(slv::configValue("SLV_MESSAGES_CHECK_S", ""));
   if (!interval.valid)
     std::fputs("solvarino: SLV_MESSAGES_CHECK_S vuole i secondi tra due controlli dei "
                "messaggi (da 0 a 86400): uso 300\n",
@@ -72,9 +71,13 @@ MessageWatch::MessageWatch(frmNRV_SLV3& win) : QObject(&win), win_(win) {
   win_.platform().setNotificationIcon(ui::appIcon().toImage());
 }
 
-bool MessageWatch::messagesInFront() const { return win_.CurrentBrowser == win_.WBMess.get(); }
+bool MessageWatch::messagesInFront() const {
+  return win_.CurrentBrowser == win_.WBMess.get();
+}
 
-bool MessageWatch::disguised() const { return win_.app().AlarmActive; }
+bool MessageWatch::disguised() const {
+  return win_.app().AlarmActive;
+}
 
 bool MessageWatch::roundDue() const {
   const BrowserPane& mess = *win_.WBMess;
@@ -131,8 +134,8 @@ void MessageWatch::tellRise() {
 void MessageWatch::showCount() {
   const int n = mnuAvvisa->isChecked() ? tally_.shown() : 0;
   PictureBox* tab = win_.pboWins[1];
-  tab->setPicture(ui::badgedPicture(ui::wordPicture(QStringLiteral("MESSAGGI")),
-                                    slv::qs(slv::unreadBadge(n))));
+  tab->setPicture(
+      ui::badgedPicture(ui::wordPicture(QStringLiteral("MESSAGGI")), slv::qs(slv::unreadBadge(n))));
   tab->setAccessibleName(n > 0 ? QStringLiteral("MESSAGGI (%1)").arg(n)
                                : QStringLiteral("MESSAGGI"));
   if (disguised())
@@ -158,8 +161,7 @@ void MessageWatch::mnuAvvisa_Click() {
 }
 
 bool MessageWatch::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && watched == win_.WBMess->widget() &&
-      tally_.opened().changed)
+  if (event->type() == QEvent::Show && watched == win_.WBMess->widget() && tally_.opened().changed)
     showCount();
   return QObject::eventFilter(watched, event);
 }

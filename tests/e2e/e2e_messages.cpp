@@ -70,8 +70,8 @@ TEST(Messages, ARiseFindsTheMemberAndWaitsBehindTheDisguise) {
   frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   BrowserPane& mess = *w->WBMess;
-  ASSERT_TRUE(e2e::waitFor([&] { return !mess.busy() && mess.locationURL().endsWith("/msg/"); }));
   const auto asked = [&] { return run.portal.requests.count("/msg/"); };
+  ASSERT_TRUE(e2e::waitFor([&] { return asked() > 0 && !mess.busy(); }, 30000));
 
   // With the forum in front, the count rises: within two rounds it shows.
   run.portal.unread = 2;

@@ -1,8 +1,8 @@
 #pragma once
 // Recording fakes of the platform seam for the form tests.
+#include "core/unread_count.h"
 #include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
-#include "core/unread_count.h"
 #include "platform/Platform.h"
 
 #include <QStringList>
@@ -127,8 +127,8 @@ public:
   }
   void setNotificationIcon(const QImage&) override {}
 
-  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal <class>",
-  // "save <title>", "notify <key> <summary>".
+  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal
+  // <class>", "save <title>", "notify <key> <summary>".
   QStringList events;
   int beeps = 0;
   QString clipboard;

@@ -5,6 +5,7 @@
 #include "core/config.h"
 #include "privacy/BossAlarm.h"
 #include "shell/MessageWatch.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 
@@ -13,7 +14,8 @@ namespace {
 class Messages : public MainFixture {
 protected:
   QString portal(const QString& path) {
-    return QString::fromStdString(slv::config::httpAddress(slv::config::portalHost(), path.toStdString()));
+    return QString::fromStdString(
+        slv::config::httpAddress(slv::config::portalHost(), path.toStdString()));
   }
   // A page of the panes finishes loading at address, its title telling the count.
   void pageLoads(int k, const QString& address, const std::string& title) {
@@ -35,7 +37,8 @@ TEST_F(Messages, PortalPagesTellTheCountOnTabAndCaptionAndARiseNotifies) {
   pageLoads(0, portal("/forum/index.php"), "(2) Indice");
   EXPECT_EQ(tab(), "MESSAGGI (2)");
   EXPECT_TRUE(w.windowTitle().startsWith("(2) SOLVARINO 3_w"));
-  EXPECT_EQ(platform.events.filter("notify"), QStringList{"notify messaggi 2 nuovi messaggi privati"});
+  EXPECT_EQ(platform.events.filter("notify"),
+            QStringList{"notify messaggi 2 nuovi messaggi privati"});
   pageLoads(2, portal("/"), "Posta"); // no count on the page: unknown, not zero
   pageLoads(0, portal("/forum/index.php"), "(2) Indice");
   EXPECT_EQ(platform.events.filter("notify").size(), 1);

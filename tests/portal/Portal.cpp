@@ -84,7 +84,8 @@ Portal::Portal() {
   });
   handle(QStringLiteral("/forum/index.php"), [header](const QHttpServerRequest&) {
     return html(QStringLiteral("Indice del forum"),
-                header() + QStringLiteral("<ul><li><a href=\"/forum/viewforum.php?f=101\">101 Calcio</a></li>"
+                header() + QStringLiteral(
+                               "<ul><li><a href=\"/forum/viewforum.php?f=101\">101 Calcio</a></li>"
                                "<li><a href=\"/forum/viewforum.php?f=205\">205 Cucina</a></li></ul>"
                                "<p><a href=\"/slow?ms=3000\">Pagina lenta</a></p>"));
   });

@@ -39,7 +39,8 @@ TEST(UnreadCount, FirstOfBadgeTitleAndSentence) {
 TEST(UnreadCount, BadPagesGiveASaneCountOrNone) {
   EXPECT_EQ(unreadCount(PageTexts{}, "/msg/"), std::nullopt);
   // Not links to the messages, or numbers that are not counts.
-  EXPECT_EQ(unreadCount(header("http://p.example/message/", {{"2", false}}), "/msg/"), std::nullopt);
+  EXPECT_EQ(unreadCount(header("http://p.example/message/", {{"2", false}}), "/msg/"),
+            std::nullopt);
   EXPECT_EQ(unreadCount(header("http://p.example/forum/?msg/", {{"2", false}}), "/msg/"),
             std::nullopt);
   for (const char* bad : {"99999", "-3", "due", "2 3", "(2", "2)", "1.5"})
