@@ -134,9 +134,17 @@ std::unique_ptr<BrowserPane> QtPlatform::createBrowserPane(QWidget* parent) {
 }
 
 DesktopNotifications& QtPlatform::notifications() {
-  if (!notifications_)
-    notifications_ =
-        std::make_unique<DesktopNotifications>([](std::function<void()> show) { show(); });
+  if (!notifications_) {
+    // Through the gate: held while the window is disguised.
+    notifications_ = std::make_unique<DesktopNotifications>(
+        [this](std::function<void()> show) { gate().tell(std::move(show)); });
+    // Nothing of the program stays on the desktop over the disguise.
+    QObject::connect(&gate(), &SurfaceGate::disguiseChanged, notifications_.get(),
+                     [n = notifications_.get()](bool on) {
+                       if (on)
+                         n->withdrawAll();
+                     });
+  }
   return *notifications_;
 }
 

@@ -4,7 +4,7 @@
 #include "platform/BrowserPane.h"
 #include "platform/Platform.h"
 #include "platform/Strings.h"
-#include "privacy/BossAlarm.h"
+#include "platform/SurfaceGate.h"
 #include "shell/frmNRV_SLV3.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
@@ -64,7 +64,7 @@ MessageWatch::MessageWatch(frmNRV_SLV3& win) : QObject(&win), win_(win) {
   // The member looking at the messages has seen the count.
   win_.WBMess->widget()->installEventFilter(this);
   // The disguise's caption is left alone; the count comes back after it.
-  connect(win_.alarm, &BossAlarm::disguised, this, [this](bool on) {
+  connect(&win_.platform().gate(), &SurfaceGate::disguiseChanged, this, [this](bool on) {
     if (!on)
       showCount();
   });
@@ -76,7 +76,7 @@ bool MessageWatch::messagesInFront() const {
 }
 
 bool MessageWatch::disguised() const {
-  return win_.app().AlarmActive;
+  return win_.app().AlarmActive || win_.platform().gate().disguised();
 }
 
 bool MessageWatch::roundDue() const {
@@ -127,8 +127,12 @@ void MessageWatch::tellRise() {
     if (self)
       self->bringForward(1);
   });
-  if (!disguised())
-    QApplication::alert(&win_);
+  // The task bar's call too waits for the restore.
+  QPointer<QWidget> w(&win_);
+  win_.platform().gate().tell([w] {
+    if (w)
+      QApplication::alert(w);
+  });
 }
 
 void MessageWatch::showCount() {
