@@ -9,8 +9,8 @@
 #include "platform/WebEnginePane.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QAudioDevice>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
@@ -30,9 +30,9 @@
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineNotification>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <utility>
 

@@ -138,8 +138,7 @@ void MessageWatch::tellRise() {
 void MessageWatch::showCount() {
   const int n = mnuAvvisa->isChecked() ? tally_.shown() : 0;
   PictureBox* tab = win_.pboWins[1];
-  tab->setPicture(
-      ui::badgedPicture(ui::wordPicture(QStringLiteral("MESSAGGI")), slv::qs(slv::unreadBadge(n))));
+  tab->setPicture(ui::badgedWordPicture(QStringLiteral("MESSAGGI"), slv::qs(slv::unreadBadge(n))));
   tab->setAccessibleName(n > 0 ? QStringLiteral("MESSAGGI (%1)").arg(n)
                                : QStringLiteral("MESSAGGI"));
   if (disguised())

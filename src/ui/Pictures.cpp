@@ -42,24 +42,29 @@ QPixmap splashLogo() {
   return pm;
 }
 
-QPixmap badgedPicture(const QPixmap& picture, const QString& badge) {
+QPixmap badgedWordPicture(const QString& word, const QString& badge) {
+  QPixmap pm = wordPicture(badge.isEmpty() ? word : QString());
   if (badge.isEmpty())
-    return picture;
-  QPixmap pm = picture.copy();
-  pm.setDevicePixelRatio(picture.devicePixelRatio());
-  const QSizeF size = pm.deviceIndependentSize();
+    return pm;
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  QFont f = ui::font(6, true);
-  p.setFont(f);
+  const QFont small = ui::font(6, true);
   constexpr qreal h = 11;
-  const qreal w = qMax(h, QFontMetricsF(f, &pm).horizontalAdvance(badge) + 5);
-  const QRectF r(size.width() - w - 0.5, 0.5, w, h);
+  const qreal w = qMax(h, QFontMetricsF(small, &pm).horizontalAdvance(badge) + 5);
+  const QRectF r(60 - w - 1, (20 - h) / 2, w, h);
+  // The word keeps the room left of the badge, smaller when it must.
+  QFont f = ui::font(7, true, true);
+  const qreal room = r.left() - 2, wide = QFontMetricsF(f, &pm).horizontalAdvance(word.toUpper());
+  if (wide > room)
+    f.setPointSizeF(f.pointSizeF() * room / wide);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRectF(1, 0, r.left() - 1, 20), Qt::AlignCenter, word.toUpper());
   p.setPen(QPen(Qt::white, 1));
   p.setBrush(QColor(215, 30, 40));
   p.drawRoundedRect(r, h / 2, h / 2);
-  p.setPen(Qt::white);
+  p.setFont(small);
   p.drawText(r, Qt::AlignCenter, badge);
   return pm;
 }
