@@ -103,6 +103,8 @@ std::string helpText() {
        SLV_DEFAULT_HOMEPAGE_URL},
       {"SLV_PORTAL_NAME", "il nome del portale nella finestra di informazioni",
        SLV_DEFAULT_PORTAL_NAME},
+      {"SLV_MESSAGES_CHECK_S",
+       "secondi tra due controlli dei messaggi privati (0: nessun controllo)", "300"},
   };
   std::string t = "Uso: solvarino [--help] [--version]\n"
                   "SOLVARINO 3_w: il browser dedicato al portale, con i suoi strumenti.\n"

@@ -4,8 +4,12 @@
 #include <QString>
 #include <string>
 #include <vector>
+#include <functional>
 
 class QWidget;
+namespace slv {
+struct PageTexts;
+}
 
 // What a site may ask to use, as the program names it to the user.
 enum class PanePermission {
@@ -52,6 +56,9 @@ public:
   virtual void leaveFullScreen() = 0;
   // The user's answer to permissionRequested.
   virtual void answerPermission(const QString& site, PanePermission what, bool granted) = 0;
+  // The texts of the page shown, read where the page's own scripts cannot
+  // reach; done is not called when there is no page to read.
+  virtual void readTexts(std::function<void(const slv::PageTexts&)> done) = 0;
 
   // Links the member clicks to sites other than ownSites (as slv::isOtherSite
   // takes them) open in the desktop's browser; Shift+click keeps them here.
@@ -67,4 +74,8 @@ signals:
   void found(int current, int total);
   // A site asks to use something; answered with answerPermission.
   void permissionRequested(const QString& site, PanePermission what);
+  // A page finished loading, or failed to (ok false).
+  void loaded(bool ok);
+  // The member opened a notification of this pane's page.
+  void frontRequested();
 };

@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -13,6 +14,7 @@ class BrowserPane;
 class MediaPlayer;
 class QDialog;
 class QObject;
+class QImage;
 class QWidget;
 
 // Answers of a message box, numbered as the original platform numbers them.
@@ -72,6 +74,13 @@ public:
 
   // What surfaces passes here; see SurfaceGate.
   SurfaceGate& gate() { return gate_; }
+
+  // A notification on the desktop, held while the window is disguised; a
+  // later one with the same key replaces it. open runs when the member
+  // chooses "Apri" on it. No notification service: nothing.
+  virtual void notify(const QString& key, const QString& summary, std::function<void()> open) = 0;
+  // The picture the notifications carry: the program's icon.
+  virtual void setNotificationIcon(const QImage& icon) = 0;
 
   // The path of a data file in the application folder.
   QString dataFilePath(std::string_view name) const {

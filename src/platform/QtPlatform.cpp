@@ -2,14 +2,15 @@
 
 #include "core/beep_sound.h"
 #include "core/data_folder.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/Downloads.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Strings.h"
 #include "platform/WebEnginePane.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QAudioDevice>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
@@ -28,15 +29,21 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineNotification>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <utility>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+  // The profile outlives this platform: its pages' notifications go nowhere now.
+  if (profile_ != nullptr)
+    profile_->setNotificationPresenter([](std::unique_ptr<QWebEngineNotification>) {});
+}
 
 QString QtPlatform::profileName() { return QStringLiteral("SOLVARINO3w"); }
 
@@ -114,12 +121,76 @@ QWebEngineProfile* QtPlatform::profile() {
                      [this](QWebEngineDownloadRequest* request) {
                        downloads_->handle(*new WebEngineDownload(request));
                      });
+    profile_->setNotificationPresenter([this](std::unique_ptr<QWebEngineNotification> note) {
+      presentPageNotification(std::move(note));
+    });
   }
   return profile_;
 }
 
 std::unique_ptr<BrowserPane> QtPlatform::createBrowserPane(QWidget* parent) {
-  return std::make_unique<WebEnginePane>(profile(), *this, parent);
+  auto pane = std::make_unique<WebEnginePane>(profile(), *this, parent);
+  panes_.emplace_back(pane.get());
+  return pane;
+}
+
+DesktopNotifications& QtPlatform::notifications() {
+  if (!notifications_) {
+    // Through the gate: held while the window is disguised.
+    notifications_ = std::make_unique<DesktopNotifications>(
+        [this](std::function<void()> show) { gate().tell(std::move(show)); });
+    // Nothing of the program stays on the desktop over the disguise.
+    QObject::connect(&gate(), &SurfaceGate::disguiseChanged, notifications_.get(),
+                     [n = notifications_.get()](bool on) {
+                       if (on)
+                         n->withdrawAll();
+                     });
+  }
+  return *notifications_;
+}
+
+void QtPlatform::notify(const QString& key, const QString& summary, std::function<void()> open) {
+  notifications().show(key, {summary, QString(), std::move(open), {}});
+}
+
+void QtPlatform::setNotificationIcon(const QImage& icon) {
+  notifications().setIcon(icon);
+}
+
+void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification> note) {
+  const QUrl origin = note->origin();
+  QPointer<WebEnginePane> from;
+  for (const QPointer<WebEnginePane>& p : panes_) {
+    const QUrl at = p ? p->view()->page()->url() : QUrl();
+    if (p && at.scheme() == origin.scheme() && at.host() == origin.host() &&
+        at.port() == origin.port()) {
+      from = p;
+      break;
+    }
+  }
+  // One notification per pane (or site): the page's later one replaces it.
+  const QString key =
+      QStringLiteral("pagina ") +
+      (from ? QString::number(reinterpret_cast<quintptr>(from.data())) : origin.toString());
+  std::shared_ptr<QWebEngineNotification> shared(note.release());
+  QPointer<DesktopNotifications> road(&notifications());
+  QObject::connect(shared.get(), &QWebEngineNotification::closed, road.data(), [road, key] {
+    if (road)
+      road->withdraw(key);
+  });
+  shared->show();
+  const QString body = shared->message();
+  notifications().show(key, {shared->title(), body,
+                             [shared, from] {
+                               shared->click();
+                               if (from)
+                                 emit from->frontRequested();
+                             },
+                             [shared] {
+                               QObject::disconnect(shared.get(), &QWebEngineNotification::closed,
+                                                   nullptr, nullptr);
+                               shared->close();
+                             }});
 }
 
 std::unique_ptr<MediaPlayer> QtPlatform::createMediaPlayer(QWidget* parent) {

@@ -4,8 +4,12 @@
 #include <QList>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
+class DesktopNotifications;
 class DownloadHandler;
+class QWebEngineNotification;
+class WebEnginePane;
 class QSoundEffect;
 class QTemporaryFile;
 class QWebEnginePage;
@@ -30,6 +34,8 @@ public:
   int showPageDialog(QDialog& dialog, const QObject* pane) override;
   void silencePages(bool on) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
+  void notify(const QString& key, const QString& summary, std::function<void()> open) override;
+  void setNotificationIcon(const QImage& icon) override;
 
   // The one persistent profile every browser of the program shares; its
   // downloads are handled by this platform.
@@ -48,7 +54,13 @@ public:
   static QString engineVersions();
 
 private:
+  DesktopNotifications& notifications();
+  // A page's notification takes the program's road; "Apri" brings its pane forward.
+  void presentPageNotification(std::unique_ptr<QWebEngineNotification> note);
+
   mutable QString dataFolder_;
+  std::unique_ptr<DesktopNotifications> notifications_;
+  std::vector<QPointer<WebEnginePane>> panes_;
   QWebEngineProfile* profile_ = nullptr;
   std::unique_ptr<DownloadHandler> downloads_;
   std::unique_ptr<QTemporaryFile> beepFile_;

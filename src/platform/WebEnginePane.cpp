@@ -4,6 +4,7 @@
 #include "core/zoom_steps.h"
 #include "platform/Downloads.h"
 #include "platform/PageStyles.h"
+#include "platform/PageReader.h"
 #include "platform/PanePage.h"
 #include "platform/Platform.h"
 
@@ -92,7 +93,10 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
     menu->popup(view_->mapToGlobal(pos));
   });
   connect(page_, &QWebEnginePage::loadStarted, this, [this] { loading_ = true; });
-  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { loading_ = false; });
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+    loading_ = false;
+    emit loaded(ok);
+  });
   connect(page_, &QWebEnginePage::findTextFinished, this,
           [this](const QWebEngineFindTextResult& r) {
             emit found(r.activeMatch(), r.numberOfMatches());
@@ -285,6 +289,11 @@ void WebEnginePane::answerPermission(const QString& site, PanePermission what, b
       page_->setFeaturePermission(origin, f.feature,
                                   granted ? QWebEnginePage::PermissionGrantedByUser
                                           : QWebEnginePage::PermissionDeniedByUser);
+}
+
+void WebEnginePane::readTexts(std::function<void(const slv::PageTexts&)> done) {
+  if (!crashed())
+    PageReader::read(*page_, std::move(done));
 }
 
 void WebEnginePane::leaveFullScreen() {

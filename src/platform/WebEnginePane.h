@@ -38,6 +38,7 @@ public:
   void sendOtherSitesOut(const std::vector<std::string>& ownSites) override;
   void setDarkReading(bool on) override;
   void setMemberStyle(const QString& css) override;
+  void readTexts(std::function<void(const slv::PageTexts&)> done) override;
 
   QWebEngineView* view() const { return view_; }
 

@@ -21,6 +21,7 @@
 #include "platform/PageStyles.h"
 #include "platform/Platform.h"
 #include "privacy/BossAlarm.h"
+#include "shell/MessageWatch.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
@@ -101,6 +102,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   buildPanesForTheWeb();
   connectPanels();
   buildPageKeys();
+  watch = new MessageWatch(*this);
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);

@@ -20,6 +20,7 @@ class FavouritesPanel;
 class FindBar;
 class ForumPanel;
 class MediaPlayer;
+class MessageWatch;
 class MprisPlayer;
 class MultimediaPanel;
 class OtherPagesPanel;
@@ -147,6 +148,7 @@ public:
   FindBar* fraFind = nullptr;
   PanePermissions* permissions = nullptr;
   MprisPlayer* mpris = nullptr;
+  MessageWatch* watch = nullptr; // the unread private messages
 
   // menus
   QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;

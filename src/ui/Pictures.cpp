@@ -2,6 +2,7 @@
 
 #include "ui/Widgets.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,33 @@ QPixmap splashLogo() {
   p.drawText(QRect(0, 40, 600, 100), Qt::AlignCenter, QStringLiteral("SOLVARINO 3_w"));
   p.setFont(ui::font(14, true));
   p.drawText(QRect(0, 120, 600, 40), Qt::AlignCenter, QStringLiteral("il browser della comunità"));
+  return pm;
+}
+
+QPixmap badgedWordPicture(const QString& word, const QString& badge) {
+  QPixmap pm = wordPicture(badge.isEmpty() ? word : QString());
+  if (badge.isEmpty())
+    return pm;
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QFont small = ui::font(6, true);
+  constexpr qreal h = 11;
+  const qreal w = qMax(h, QFontMetricsF(small, &pm).horizontalAdvance(badge) + 5);
+  const QRectF r(60 - w - 1, (20 - h) / 2, w, h);
+  // The word keeps the room left of the badge, smaller when it must.
+  QFont f = ui::font(7, true, true);
+  const qreal room = r.left() - 2, wide = QFontMetricsF(f, &pm).horizontalAdvance(word.toUpper());
+  if (wide > room)
+    f.setPointSizeF(f.pointSizeF() * room / wide);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRectF(1, 0, r.left() - 1, 20), Qt::AlignCenter, word.toUpper());
+  p.setPen(QPen(Qt::white, 1));
+  p.setBrush(QColor(215, 30, 40));
+  p.drawRoundedRect(r, h / 2, h / 2);
+  p.setFont(small);
+  p.drawText(r, Qt::AlignCenter, badge);
   return pm;
 }
 

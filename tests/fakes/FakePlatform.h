@@ -1,5 +1,6 @@
 #pragma once
 // Recording fakes of the platform seam for the form tests.
+#include "core/unread_count.h"
 #include "platform/BrowserPane.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Platform.h"
@@ -33,6 +34,8 @@ public:
   void print() override { calls << QStringLiteral("print"); }
   // Counted apart from calls: it changes no page.
   void leaveFullScreen() override { ++fullScreenLeft; }
+  // Hands back the texts the test set.
+  void readTexts(std::function<void(const slv::PageTexts&)> done) override { done(texts); }
   void answerPermission(const QString& site, PanePermission what, bool granted) override {
     calls << QStringLiteral("permission %1 %2 %3")
                  .arg(site)
@@ -54,6 +57,7 @@ public:
   std::vector<std::string> ownSites; // empty: every link stays in the pane
   bool dark = false;
   QString memberCss;
+  slv::PageTexts texts;
 
 private:
   QWidget* widget_;
@@ -124,9 +128,14 @@ public:
   QString applicationFolder() const override { return folder; }
   int showModal(QDialog& dialog) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
+  void notify(const QString& key, const QString& summary, std::function<void()> open) override {
+    events << "notify " + key + " " + summary;
+    opens.push_back(std::move(open));
+  }
+  void setNotificationIcon(const QImage&) override {}
 
-  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal <class>",
-  // "save <title>".
+  // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal
+  // <class>", "save <title>", "notify <key> <summary>".
   QStringList events;
   int beeps = 0;
   QString clipboard;
@@ -141,6 +150,7 @@ public:
   QSize screen{1280, 1024};
   QString folder;
   std::vector<FakeBrowserPane*> panes;
+  std::vector<std::function<void()>> opens; // the notifications' "Apri"
   std::vector<FakeMediaPlayer*> players;
 };
 

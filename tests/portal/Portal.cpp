@@ -71,9 +71,22 @@ QByteArray Portal::page(const QString& title, const QString& body) {
 }
 
 Portal::Portal() {
-  handle(QStringLiteral("/forum/index.php"), [](const QHttpServerRequest&) {
+  // The board's header: a link to the messages with the unread count in a
+  // badge, hidden at zero.
+  const auto header = [this] {
+    return QStringLiteral("<p><a href=\"/msg/\">Messaggi privati <span class=\"badge\"%1>%2</span>"
+                          "</a></p>")
+        .arg(unread > 0 ? QString() : QStringLiteral(" hidden"))
+        .arg(unread);
+  };
+  handle(QStringLiteral("/prove/nuovi"), [this](const QHttpServerRequest& req) {
+    unread = QUrlQuery(req.url()).queryItemValue(QStringLiteral("n")).toInt();
+    return html(QStringLiteral("Messaggi non letti"), QString::number(unread));
+  });
+  handle(QStringLiteral("/forum/index.php"), [header](const QHttpServerRequest&) {
     return html(QStringLiteral("Indice del forum"),
-                QStringLiteral("<ul><li><a href=\"/forum/viewforum.php?f=101\">101 Calcio</a></li>"
+                header() + QStringLiteral(
+                               "<ul><li><a href=\"/forum/viewforum.php?f=101\">101 Calcio</a></li>"
                                "<li><a href=\"/forum/viewforum.php?f=205\">205 Cucina</a></li></ul>"
                                "<p><a href=\"/slow?ms=3000\">Pagina lenta</a></p>"));
   });
@@ -111,8 +124,9 @@ Portal::Portal() {
   handle(QStringLiteral("/disclaimer.php"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Regolamento"), QStringLiteral("<p>Siate gentili.</p>"));
   });
-  handle(QStringLiteral("/msg/"), [](const QHttpServerRequest&) {
-    return html(QStringLiteral("Messaggi privati"), QStringLiteral("<p>Nessun nuovo messaggio.</p>"));
+  handle(QStringLiteral("/msg/"), [header](const QHttpServerRequest&) {
+    return html(QStringLiteral("Messaggi privati"),
+                header() + QStringLiteral("<form><textarea name=testo></textarea></form>"));
   });
   handle(QStringLiteral("/"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Posta web"), QStringLiteral("<p>Casella di posta.</p>"));

@@ -43,6 +43,10 @@ public:
 
   static QByteArray page(const QString& title, const QString& body);
 
+  // The unread private messages the header of the forum index and of the
+  // messages page tells; /prove/nuovi?n= sets it.
+  int unread = 0;
+
 private:
   void answer(const QHttpServerRequest& req, QHttpServerResponder&& responder);
   QHttpServer server_;

@@ -1,0 +1,170 @@
+#include "shell/MessageWatch.h"
+
+#include "core/config.h"
+#include "platform/BrowserPane.h"
+#include "platform/Platform.h"
+#include "platform/Strings.h"
+#include "platform/SurfaceGate.h"
+#include "shell/frmNRV_SLV3.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+namespace {
+
+// The messages pane's home, where the portal keeps the private messages.
+constexpr std::string_view kMessagesPath = "/msg/";
+const QString kNoteKey = QStringLiteral("messaggi");
+
+// Whether address is a page of the portal: the only pages that tell the count.
+bool onPortal(const QString& address) {
+  const QUrl u(address);
+  if (u.scheme() != QLatin1String("http") && u.scheme() != QLatin1String("https"))
+    return false;
+  const QString host = u.port() == -1 ? u.host() : u.host() + ':' + QString::number(u.port());
+  return host.compare(slv::qs(slv::config::portalHost()), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+MessageWatch::MessageWatch(frmNRV_SLV3& win) : QObject(&win), win_(win) {
+  const auto interval = slv::messagesCheckInterval(slv::configValue("SLV_MESSAGES_CHECK_S", ""));
+  if (!interval.valid)
+    std::fputs("solvarino: SLV_MESSAGES_CHECK_S vuole i secondi tra due controlli dei "
+               "messaggi (da 0 a 86400): uso 300\n",
+               stderr);
+  seconds_ = interval.seconds;
+
+  win_.mnuStrumenti->addSeparator();
+  mnuAvvisa = win_.mnuStrumenti->addAction(QStringLiteral("Avvisa dei nuovi messaggi"));
+  mnuAvvisa->setCheckable(true);
+  mnuAvvisa->setChecked(seconds_ > 0);
+  connect(mnuAvvisa, &QAction::triggered, this, &MessageWatch::mnuAvvisa_Click);
+
+  tmrMessages = new QTimer(this);
+  tmrMessages->setInterval((seconds_ > 0 ? seconds_ : 300) * 1000);
+  connect(tmrMessages, &QTimer::timeout, this, &MessageWatch::tmrMessages_Timer);
+  if (mnuAvvisa->isChecked())
+    tmrMessages->start();
+
+  BrowserPane* panes[3] = {win_.WBMain.get(), win_.WBMess.get(), win_.WBMail.get()};
+  for (int k = 0; k < 3; ++k) {
+    BrowserPane* p = panes[k];
+    connect(p, &BrowserPane::loaded, this, [this, p](bool ok) { pageLoaded(*p, ok); });
+    connect(p, &BrowserPane::frontRequested, this, [this, k] { bringForward(k); });
+  }
+  // The member looking at the messages has seen the count.
+  win_.WBMess->widget()->installEventFilter(this);
+  // The disguise's caption is left alone; the count comes back after it.
+  connect(&win_.platform().gate(), &SurfaceGate::disguiseChanged, this, [this](bool on) {
+    if (!on)
+      showCount();
+  });
+  win_.platform().setNotificationIcon(ui::appIcon().toImage());
+}
+
+bool MessageWatch::messagesInFront() const {
+  return win_.CurrentBrowser == win_.WBMess.get();
+}
+
+bool MessageWatch::disguised() const {
+  return win_.app().AlarmActive || win_.platform().gate().disguised();
+}
+
+bool MessageWatch::roundDue() const {
+  const BrowserPane& mess = *win_.WBMess;
+  return mnuAvvisa->isChecked() && !messagesInFront() && !mess.busy() &&
+         QApplication::activeModalWidget() == nullptr && onPortal(mess.locationURL());
+}
+
+void MessageWatch::tmrMessages_Timer() {
+  if (!roundDue())
+    return;
+  // Whether the page holds a reply being typed is known only by asking it.
+  QPointer<MessageWatch> self(this);
+  win_.WBMess->readTexts([self](const slv::PageTexts& page) {
+    if (!self || page.holdsInput || !self->roundDue())
+      return;
+    // Asked for again, never sent again: a page that answered a form is
+    // fetched, not posted a second time.
+    BrowserPane& mess = *self->win_.WBMess;
+    mess.navigate(QUrl(mess.locationURL()).adjusted(QUrl::RemoveFragment).toString());
+  });
+}
+
+void MessageWatch::pageLoaded(BrowserPane& pane, bool ok) {
+  if (!ok || !mnuAvvisa->isChecked() || !onPortal(pane.locationURL()))
+    return;
+  QPointer<MessageWatch> self(this);
+  pane.readTexts([self](const slv::PageTexts& page) {
+    if (self && self->mnuAvvisa->isChecked())
+      self->reading(slv::unreadCount(page, kMessagesPath));
+  });
+}
+
+void MessageWatch::reading(std::optional<int> count) {
+  const auto step = tally_.reading(count);
+  const bool looking = messagesInFront() && !win_.isMinimized() && !disguised();
+  if (looking)
+    tally_.opened();
+  if (step.rose && !looking)
+    tellRise();
+  showCount();
+}
+
+void MessageWatch::tellRise() {
+  const int n = tally_.shown();
+  QPointer<MessageWatch> self(this);
+  win_.platform().notify(kNoteKey, slv::qs(slv::unreadSummary(n)), [self] {
+    if (self)
+      self->bringForward(1);
+  });
+  // The task bar's call too waits for the restore.
+  QPointer<QWidget> w(&win_);
+  win_.platform().gate().tell([w] {
+    if (w)
+      QApplication::alert(w);
+  });
+}
+
+void MessageWatch::showCount() {
+  const int n = mnuAvvisa->isChecked() ? tally_.shown() : 0;
+  PictureBox* tab = win_.pboWins[1];
+  tab->setPicture(ui::badgedWordPicture(QStringLiteral("MESSAGGI"), slv::qs(slv::unreadBadge(n))));
+  tab->setAccessibleName(n > 0 ? QStringLiteral("MESSAGGI (%1)").arg(n)
+                               : QStringLiteral("MESSAGGI"));
+  if (disguised())
+    return;
+  const QString prefix = n > 0 ? QStringLiteral("(%1) ").arg(n) : QString();
+  win_.setWindowTitle(prefix + frmNRV_SLV3::normalCaption());
+}
+
+void MessageWatch::bringForward(int k) {
+  win_.bringToFront();
+  win_.pboWins_Click(k);
+}
+
+void MessageWatch::mnuAvvisa_Click() {
+  if (mnuAvvisa->isChecked()) {
+    if (seconds_ == 0)
+      tmrMessages->setInterval(300 * 1000);
+    tmrMessages->start();
+  } else {
+    tmrMessages->stop();
+  }
+  showCount();
+}
+
+bool MessageWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched == win_.WBMess->widget() && tally_.opened().changed)
+    showCount();
+  return QObject::eventFilter(watched, event);
+}

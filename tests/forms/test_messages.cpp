@@ -1,0 +1,83 @@
+// The watch on the private messages, with fake panes: which pages count, when
+// the messages pane is loaded again, what the tab, the caption and the desktop show.
+#include "fakes/MainFixture.h"
+
+#include "core/config.h"
+#include "privacy/BossAlarm.h"
+#include "shell/MessageWatch.h"
+#include "ui/Widgets.h"
+
+#include <QAction>
+
+namespace {
+
+class Messages : public MainFixture {
+protected:
+  QString portal(const QString& path) {
+    return QString::fromStdString(
+        slv::config::httpAddress(slv::config::portalHost(), path.toStdString()));
+  }
+  // A page of the panes finishes loading at address, its title telling the count.
+  void pageLoads(int k, const QString& address, const std::string& title) {
+    pane(k).location = address;
+    pane(k).isBusy = false;
+    pane(k).texts.title = title;
+    emit pane(k).loaded(true);
+  }
+  QString tab() { return win->pboWins[1]->accessibleName(); }
+  int navigations(int k) { return int(pane(k).calls.filter("navigate").size()); }
+};
+
+} // namespace
+
+TEST_F(Messages, PortalPagesTellTheCountOnTabAndCaptionAndARiseNotifies) {
+  frmNRV_SLV3& w = load();
+  pageLoads(0, "http://altro.example/(5)", "(5) Altro sito");
+  EXPECT_EQ(tab(), "MESSAGGI");
+  pageLoads(0, portal("/forum/index.php"), "(2) Indice");
+  EXPECT_EQ(tab(), "MESSAGGI (2)");
+  EXPECT_TRUE(w.windowTitle().startsWith("(2) SOLVARINO 3_w"));
+  EXPECT_EQ(platform.events.filter("notify"),
+            QStringList{"notify messaggi 2 nuovi messaggi privati"});
+  pageLoads(2, portal("/"), "Posta"); // no count on the page: unknown, not zero
+  pageLoads(0, portal("/forum/index.php"), "(2) Indice");
+  EXPECT_EQ(platform.events.filter("notify").size(), 1);
+  EXPECT_EQ(tab(), "MESSAGGI (2)");
+  // "Apri" brings the messages forward; they are seen.
+  platform.opens.back()();
+  EXPECT_EQ(w.CurrentBrowser, &pane(1));
+  EXPECT_EQ(tab(), "MESSAGGI");
+  EXPECT_EQ(w.windowTitle(), frmNRV_SLV3::normalCaption());
+  // Off: nothing shows.
+  w.watch->mnuAvvisa->trigger();
+  w.pboWins_Click(0);
+  pageLoads(0, portal("/forum/index.php"), "(4) Indice");
+  EXPECT_EQ(tab(), "MESSAGGI");
+}
+
+TEST_F(Messages, ARoundReloadsTheMessagesOnlyAwayFromTheFrontAtRestAndUntouched) {
+  frmNRV_SLV3& w = load();
+  pageLoads(1, portal("/msg/?i=pm#fine"), "Messaggi");
+  w.watch->tmrMessages_Timer();
+  ASSERT_EQ(navigations(1), 2);
+  EXPECT_EQ(pane(1).calls.last(), "navigate " + portal("/msg/?i=pm"));
+  w.watch->tmrMessages_Timer(); // still loading
+  pane(1).isBusy = false;
+  pane(1).texts.holdsInput = true; // a reply being typed
+  w.watch->tmrMessages_Timer();
+  pane(1).texts.holdsInput = false;
+  w.pboWins_Click(1);
+  w.watch->tmrMessages_Timer();
+  EXPECT_EQ(navigations(1), 2);
+}
+
+TEST_F(Messages, TheDisguiseKeepsItsCaptionAndTheCountComesBackAfterIt) {
+  frmNRV_SLV3& w = load();
+  w.alarm->raiseAlarm();
+  pageLoads(0, portal("/forum/index.php"), "(3) Indice");
+  EXPECT_EQ(w.windowTitle(), "Microsoft Excel");
+  platform.answers = {vbYes};
+  w.showNormal();
+  w.Form_Resize();
+  EXPECT_TRUE(w.windowTitle().startsWith("(3) SOLVARINO 3_w"));
+}
