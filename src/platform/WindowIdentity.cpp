@@ -9,6 +9,10 @@
 
 namespace {
 Display* x11Display() {
+  // Only windows of the X11 platform are X windows (the offscreen platform
+  // may hold a display too).
+  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    return nullptr;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   return x11 ? x11->display() : nullptr;
 }

@@ -139,7 +139,10 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   });
 }
 
-frmNRV_SLV3::~frmNRV_SLV3() = default;
+frmNRV_SLV3::~frmNRV_SLV3() {
+  // Before the panes: a page gone hands its last reading back as it goes.
+  delete watch;
+}
 
 QString frmNRV_SLV3::normalCaption() {
   return QStringLiteral("SOLVARINO 3_w - Norvalis, per la comunità del portale");
