@@ -27,10 +27,23 @@ public:
   int showModal(QDialog& dialog) override {
     return onModal ? onModal(dialog) : QtPlatform::showModal(dialog);
   }
+  // A page's own boxes and dialogs, answered the same way when a test says.
+  int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
+              bool offerSilence, bool* silence) override {
+    if (!onMsgBox || realPageBoxes)
+      return QtPlatform::pageBox(pane, text, style, title, offerSilence, silence);
+    if (silence)
+      *silence = false;
+    return onMsgBox(text, style);
+  }
+  int showPageDialog(QDialog& dialog, const QObject* pane) override {
+    return onModal ? onModal(dialog) : QtPlatform::showPageDialog(dialog, pane);
+  }
   QString folder;
   std::function<QString(const QString& proposedPath)> onSave;
   std::function<int(const QString& text, int style)> onMsgBox;
   std::function<int(QDialog&)> onModal;
+  bool realPageBoxes = false; // a page's boxes shown even when onMsgBox answers the program's
 };
 
 namespace e2e {

@@ -59,6 +59,7 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
   ASSERT_TRUE(r.serve());
   QStringList told;
   bool bringBack = false;
+  r.platform.realPageBoxes = true;
   r.platform.onMsgBox = [&](const QString& text, int) {
     told << text;
     return bringBack ? vbYes : vbNo; // the restore question
