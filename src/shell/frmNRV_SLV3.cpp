@@ -701,6 +701,8 @@ void frmNRV_SLV3::mnuEsci_Click() { close(); }
 
 bool frmNRV_SLV3::Form_QueryUnload() {
   if (app_.AlarmActive) {
+    // The member closed the disguised window: this notice is the disguise's own.
+    SurfaceGate::Passage pass(platform_.gate());
     platform_.msgBox(QStringLiteral("E' Stata invocata la chiusura dell'applicazione. Il Programma si "
                                     "sproteggerà automaticamente"),
                      vbInformation, kProgramTitle);
