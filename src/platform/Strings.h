@@ -4,6 +4,7 @@
 #include "core/surface_gate.h"
 
 #include <QString>
+#include <QTextDocument>
 #include <string>
 #include <string_view>
 
@@ -20,9 +21,10 @@ inline QString plainText(const QString& s) { return qs(plainDisplayText(toStd(s)
 // The same for a tooltip, which would take anything that looks like markup
 // as markup: escaped, so it shows as typed.
 inline QString plainTip(const QString& s) {
-  return s.isEmpty() ? s
-                     : QStringLiteral("<p style='white-space:pre-wrap'>%1</p>")
-                           .arg(plainText(s).toHtmlEscaped());
+  const QString cut = plainText(s);
+  return !Qt::mightBeRichText(cut) ? cut
+                                   : QStringLiteral("<p style='white-space:pre-wrap'>%1</p>")
+                                         .arg(cut.toHtmlEscaped());
 }
 
 } // namespace slv
