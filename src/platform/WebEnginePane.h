@@ -47,6 +47,9 @@ public:
   QMenu* contextMenu();
   // Asks where, then writes the page as a PDF file there.
   void savePdf();
+  // The print question, asked for the member (Ctrl+P) or for the page.
+  void askToPrint(bool byPage);
+  void pagePrint();
   // Writes the page as a PDF file at path, whole or not at all; says how it went.
   void writePdf(const QString& path);
   // Whether the pane shows the notice of a page whose renderer ended.
@@ -69,4 +72,5 @@ private:
   QString crashedUrl_; // the address shown when the renderer ended
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
+  bool printAsked_ = false;
 };

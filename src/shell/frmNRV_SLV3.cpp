@@ -97,6 +97,14 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   // The desktop's media keys; off the bus while the window is disguised.
   mpris = new MprisPlayer(*this, *fraRadio, this);
   connect(alarm, &BossAlarm::disguised, mpris, &MprisPlayer::setHidden);
+  // The restore answered through its box: the window is drawn again, as at
+  // the end of every resize.
+  connect(alarm, &BossAlarm::disguised, this, [this](bool on) {
+    if (!on) {
+      Form_Paint();
+      askPermissions();
+    }
+  });
   mpris->attach();
   buildMenus();
   buildPanesForTheWeb();
@@ -333,6 +341,7 @@ void frmNRV_SLV3::buildMenus() {
 void frmNRV_SLV3::buildPageKeys() {
   fraFind = new FindBar(canvas_);
   permissions = new PanePermissions(platform_, this);
+  connect(permissions, &PanePermissions::answered, this, &frmNRV_SLV3::askPermissions);
   for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
     connect(p, &BrowserPane::permissionRequested, this,
             [this, p](const QString& site, PanePermission what) {

@@ -128,6 +128,13 @@ public:
   QString applicationFolder() const override { return folder; }
   int showModal(QDialog& dialog) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
+  // A save choice the test answers later, when onChooseSave is set.
+  void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
+                      std::function<void(const QString&)> chosen) override {
+    if (!onChooseSave)
+      return Platform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
+    onChooseSave(std::move(chosen));
+  }
   void notify(const QString& key, const QString& summary, std::function<void()> open) override {
     events << "notify " + key + " " + summary;
     opens.push_back(std::move(open));
@@ -147,6 +154,7 @@ public:
   // Answers for the next save-as choices ("" gives up); given up when empty.
   std::deque<QString> saveAnswers;
   QStringList savePathsProposed;
+  std::function<void(std::function<void(const QString&)>)> onChooseSave;
   QSize screen{1280, 1024};
   QString folder;
   std::vector<FakeBrowserPane*> panes;
