@@ -4,6 +4,7 @@
 #include "core/data_folder.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Downloads.h"
+#include "platform/NotificationMark.h"
 #include "platform/PanePage.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Strings.h"
@@ -158,17 +159,32 @@ void QtPlatform::setNotificationIcon(const QImage& icon) {
   notifications().setIcon(icon);
 }
 
+namespace {
+
+// The pane whose page made a notification: the one whose mark it carries;
+// else (one made where no mark is put, a service worker's) the first pane
+// showing its site. Read from the panes, not their views: a view whose page
+// is away in full screen would make a blank page of its own when asked.
+QPointer<WebEnginePane> paneOf(const QWebEngineNotification& note,
+                               const std::vector<QPointer<WebEnginePane>>& panes) {
+  for (const QPointer<WebEnginePane>& p : panes)
+    if (p && NotificationMark::carries(note.tag(), p->notificationMark()))
+      return p;
+  const QUrl origin = note.origin();
+  for (const QPointer<WebEnginePane>& p : panes) {
+    const QUrl at = p ? QUrl(p->locationURL()) : QUrl();
+    if (p && at.scheme() == origin.scheme() && at.host() == origin.host() &&
+        at.port() == origin.port())
+      return p;
+  }
+  return nullptr;
+}
+
+} // namespace
+
 void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification> note) {
   const QUrl origin = note->origin();
-  QPointer<WebEnginePane> from;
-  for (const QPointer<WebEnginePane>& p : panes_) {
-    const QUrl at = p ? p->view()->page()->url() : QUrl();
-    if (p && at.scheme() == origin.scheme() && at.host() == origin.host() &&
-        at.port() == origin.port()) {
-      from = p;
-      break;
-    }
-  }
+  const QPointer<WebEnginePane> from = paneOf(*note, panes_);
   // One notification per pane (or site): the page's later one replaces it.
   const QString key =
       QStringLiteral("pagina ") +

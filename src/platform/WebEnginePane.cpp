@@ -3,6 +3,7 @@
 #include "core/navigation_policy.h"
 #include "core/zoom_steps.h"
 #include "platform/Downloads.h"
+#include "platform/NotificationMark.h"
 #include "platform/PageReader.h"
 #include "platform/PageStyles.h"
 #include "platform/PanePage.h"
@@ -85,6 +86,7 @@ bool isLinkActivation(const QEvent* event) {
 WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent)
     : platform_(platform), view_(new QWebEngineView(parent)) {
   page_ = new PanePage(profile, platform, view_);
+  notificationMark_ = NotificationMark::install(*page_);
   view_->setPage(page_);
   styles_ = std::make_unique<PageStyles>(*page_);
   // Right-click gives the browser's own menu (copy, copy image address...),

@@ -54,6 +54,8 @@ public:
   void writePdf(const QString& path);
   // Whether the pane shows the notice of a page whose renderer ended.
   bool crashed() const { return !crashedUrl_.isEmpty(); }
+  // What the notifications of this pane's pages carry in their tag.
+  const QString& notificationMark() const { return notificationMark_; }
 
 private:
   void pageEnded(int status);
@@ -70,6 +72,7 @@ private:
   QString home_;
   bool loading_ = false;
   QString crashedUrl_; // the address shown when the renderer ended
+  QString notificationMark_;
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
   bool printAsked_ = false;

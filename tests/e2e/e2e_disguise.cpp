@@ -5,6 +5,7 @@
 
 #include "platform/WebEnginePane.h"
 #include "privacy/BossAlarm.h"
+#include "slv_defaults.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,14 +29,15 @@ QString run(const QString& program, const QStringList& args) {
 }
 
 // What a task bar, dock or window list can read of every window the window
-// manager shows: names, icon names and classes.
+// manager shows: names, icon names, classes and desktop entries.
 QString desktopNames() {
   QString all;
   const QString list = run("xprop", {"-root", "_NET_CLIENT_LIST"});
   static const QRegularExpression id("0x[0-9a-f]+");
   for (auto m = id.globalMatch(list); m.hasNext();)
-    all += run("xprop", {"-id", m.next().captured(), "WM_NAME", "_NET_WM_NAME", "WM_CLASS",
-                         "WM_ICON_NAME", "_NET_WM_ICON_NAME"});
+    all += run("xprop",
+               {"-id", m.next().captured(), "WM_NAME", "_NET_WM_NAME", "WM_CLASS", "WM_ICON_NAME",
+                "_NET_WM_ICON_NAME", "_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"});
   return all;
 }
 
@@ -70,6 +72,10 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
   // The messages pane, behind the forum: its page keeps running.
   auto* page = static_cast<WebEnginePane*>(w->WBMess.get())->view()->page();
   ASSERT_TRUE(e2e::waitFor([&] { return !w->WBMess->busy() && !w->WBMain->busy(); }));
+  // The desktop entry's name on the window, as newer Qt puts it there.
+  for (const char* property : {"_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"})
+    run("xprop",
+        {"-id", QString::number(w->winId()), "-f", property, "8u", "-set", property, SLV_APP_ID});
   w->alarm->raiseAlarm();
 
   // What waits holds its caller in a loop of its own: the user acts from
@@ -149,7 +155,9 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
   // engine hands over after the page's message, then asks where to save.
   EXPECT_EQ(seen.join(','), "messages pane,alert,save");
   EXPECT_FALSE(r.state.AlarmActive);
-  EXPECT_TRUE(desktopNames().contains("SOLVARINO3w"));
+  const QString after = desktopNames();
+  EXPECT_TRUE(after.contains("SOLVARINO3w"));
+  EXPECT_EQ(after.count(SLV_APP_ID), 2) << after.toStdString();
   EXPECT_TRUE(QFile::exists(r.folder.filePath("nota.txt")));
   r.win.reset();
   openbox.terminate();
