@@ -320,12 +320,15 @@ int QtPlatform::showPageDialog(QDialog& dialog, const QObject* pane) {
 void QtPlatform::silencePages(bool on) {
   if (on) {
     silenced_.clear();
+    // The pages the views own: asking a view whose page is away in full
+    // screen for its page would make it a blank one.
     for (QWidget* w : QApplication::allWidgets())
       if (auto* view = qobject_cast<QWebEngineView*>(w))
-        if (QWebEnginePage* page = view->page(); page && !page->isAudioMuted()) {
-          page->setAudioMuted(true);
-          silenced_.append(page);
-        }
+        for (QWebEnginePage* page : view->findChildren<QWebEnginePage*>(Qt::FindDirectChildrenOnly))
+          if (!page->isAudioMuted()) {
+            page->setAudioMuted(true);
+            silenced_.append(page);
+          }
     return;
   }
   for (const QPointer<QWebEnginePage>& page : std::exchange(silenced_, {}))
