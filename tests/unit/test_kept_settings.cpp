@@ -16,31 +16,16 @@ struct Row {
 };
 
 const std::string kHost = "http://www.portale.example/";
+// clang-format off
 const Row kRows[] = {
-    {Switch, "true", true},
-    {Switch, "false", true},
-    {Switch, "TRUE", false},
-    {Switch, "1", false},
-    {Switch, "", false},
+    {Switch, "true", true}, {Switch, "false", true}, {Switch, "TRUE", false},
+    {Switch, "1", false}, {Switch, "", false},
     // Taken zooms read back as written: the dot whatever the locale.
-    {Zoom, "1", true},
-    {Zoom, "1.25", true},
-    {Zoom, "0.25", true},
-    {Zoom, "5", true},
-    {Zoom, "0.67", true},
-    {Zoom, "1.3", true},
-    {Zoom, "50", false},
-    {Zoom, "5.01", false},
-    {Zoom, "0.2", false},
-    {Zoom, "-1", false},
-    {Zoom, "+1", false},
-    {Zoom, "1,25", false},
-    {Zoom, "1e0", false},
-    {Zoom, "nan", false},
-    {Zoom, "inf", false},
-    {Zoom, "", false},
-    {Zoom, "1.25x", false},
-    {Zoom, std::string(1 << 20, '1'), false},
+    {Zoom, "1", true}, {Zoom, "1.25", true}, {Zoom, "0.25", true}, {Zoom, "5", true},
+    {Zoom, "0.67", true}, {Zoom, "1.3", true}, {Zoom, "50", false}, {Zoom, "5.01", false},
+    {Zoom, "0.2", false}, {Zoom, "-1", false}, {Zoom, "+1", false}, {Zoom, "1,25", false},
+    {Zoom, "1e0", false}, {Zoom, "nan", false}, {Zoom, "inf", false}, {Zoom, "", false},
+    {Zoom, "1.25x", false}, {Zoom, std::string(1 << 20, '1'), false},
     {Page, kHost + "forum/viewtopic.php?t=5#p9", true},
     {Page, "https://WWW.Portale.Example./msg/", true},
     {Page, "http://127.0.0.1:8080/msg/?x=1,2", true, "127.0.0.1:8080"},
@@ -51,17 +36,13 @@ const Row kRows[] = {
     {Page, "http://webmail.portale.example/", false},
     {Page, "http://www.portale.example.altro.example/", false},
     {Page, "http://www.portale.example@altro.example/", false},
-    {Page, "www.portale.example/forum/", false},
-    {Page, "/forum/index.php", false},
-    {Page, "file:///etc/passwd", false},
-    {Page, "javascript:alert(1)", false},
-    {Page, "about:blank", false},
-    {Page, "http:/www.portale.example/", false},
-    {Page, kHost + "a b", false},
-    {Page, kHost + "\n", false},
-    {Page, "", false},
+    {Page, "www.portale.example/forum/", false}, {Page, "/forum/index.php", false},
+    {Page, "file:///etc/passwd", false}, {Page, "javascript:alert(1)", false},
+    {Page, "about:blank", false}, {Page, "http:/www.portale.example/", false},
+    {Page, kHost + "a b", false}, {Page, kHost + "\n", false}, {Page, "", false},
     {Page, kHost, false, ""},
 };
+// clang-format on
 
 } // namespace
 
