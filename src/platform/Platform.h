@@ -112,6 +112,12 @@ public:
   // The picture the notifications carry: the program's icon.
   virtual void setNotificationIcon(const QImage& icon) = 0;
 
+  // The file that keeps the member's choices from one start to the next (see
+  // KeptSettings); empty, as in the tests that don't ask for one: nothing is
+  // read or written.
+  void setKeptSettingsFile(const QString& path) { keptSettingsFile_ = path; }
+  const QString& keptSettingsFile() const { return keptSettingsFile_; }
+
   // The path of a data file in the application folder.
   QString dataFilePath(std::string_view name) const {
     return QString::fromStdString(slv::dataFilePath(applicationFolder().toStdString(), name));
@@ -119,4 +125,5 @@ public:
 
 private:
   SurfaceGate gate_;
+  QString keptSettingsFile_;
 };
