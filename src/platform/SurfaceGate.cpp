@@ -71,6 +71,7 @@ int SurfaceGate::ask(QDialog& dialog, const QObject* pane) {
   connect(&dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
   const int id = ++lastId_;
   open_.insert(id, guard);
+  dialog.setProperty("slvPaneScope", scopeOf(pane)); // for waitsFor
   const slv::SurfaceAction action =
       passage_ > 0 ? slv::SurfaceAction::Show
                    : queue_.arrive({id, slv::SurfaceKind::Question, scopeOf(pane)}, state_);
@@ -141,4 +142,14 @@ void SurfaceGate::dropAll() {
   for (const QPointer<QDialog>& d : std::exchange(open_, {}))
     if (d)
       d->reject();
+}
+
+bool SurfaceGate::waitsFor(const QObject* pane) const {
+  const int scope = scopeOf(pane);
+  if (scope == 0)
+    return false;
+  for (const QPointer<QDialog>& d : open_)
+    if (d && d->property("slvPaneScope").toInt() == scope)
+      return true;
+  return false;
 }

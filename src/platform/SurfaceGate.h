@@ -47,6 +47,8 @@ public:
   // or everything (the program is closing).
   void dropPane(const QObject* pane);
   void dropAll();
+  // A question for this pane is open or waiting.
+  bool waitsFor(const QObject* pane) const;
 
   // The disguise's own questions (restore, password) pass while it stands.
   class Passage {
