@@ -34,8 +34,13 @@ public:
   void print() override { calls << QStringLiteral("print"); }
   // Counted apart from calls: it changes no page.
   void leaveFullScreen() override { ++fullScreenLeft; }
-  // Hands back the texts the test set.
-  void readTexts(std::function<void(const slv::PageTexts&)> done) override { done(texts); }
+  // Hands back the texts the test set, at the pane's address unless they name one.
+  void readTexts(std::function<void(const slv::PageTexts&)> done) override {
+    slv::PageTexts page = texts;
+    if (page.address.empty())
+      page.address = location.toStdString();
+    done(page);
+  }
   void answerPermission(const QString& site, PanePermission what, bool granted) override {
     calls << QStringLiteral("permission %1 %2 %3")
                  .arg(site)
