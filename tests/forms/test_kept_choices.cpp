@@ -106,31 +106,3 @@ TEST_F(KeptOnWindow, NothingIsWrittenWhileDisguisedTheRestoreAndTheCloseKeepWhat
   win->close(); // the program ends, the disguise with it
   EXPECT_EQ(kept("Forum/Zoom"), "1.25");
 }
-
-TEST_F(KeptOnWindow, NonsenseIsIgnoredValueByValueAndAStoreThatCannotBeWrittenSaysSoOnce) {
-  QDir().mkpath(QFileInfo(store).path());
-  QFile f(store);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("[General]\nLetturaScura=forse\nAvvisaNuoviMessaggi=false\n"
-          "[Forum]\nZoom=50\n[Messaggi]\nZoom=1.5\n[Email]\nZoom=1, 2\n");
-  f.close();
-  testing::internal::CaptureStderr();
-  frmNRV_SLV3& w = load();
-  QString err = QString::fromStdString(testing::internal::GetCapturedStderr());
-  EXPECT_EQ(err.count("ignorata"), 3) << err.toStdString();
-  EXPECT_TRUE(err.contains("impostazione Forum/Zoom ignorata")) << err.toStdString();
-  EXPECT_FALSE(w.mnuLetturaScura->isChecked());
-  EXPECT_FALSE(w.watch->mnuAvvisa->isChecked());
-  EXPECT_DOUBLE_EQ(pane(0).zoom, 1.0);
-  EXPECT_DOUBLE_EQ(pane(1).zoom, 1.5);
-  closeWindow();
-  EXPECT_EQ(kept("Forum/Zoom"), "1");
-
-  // Where the store's folder should be there is a file.
-  platform.setKeptSettingsFile(store + "/SOLVARINO3w.ini");
-  testing::internal::CaptureStderr();
-  load().mnuLetturaScura->trigger();
-  closeWindow();
-  err = QString::fromStdString(testing::internal::GetCapturedStderr());
-  EXPECT_EQ(err.count("impossibile salvare le impostazioni"), 1) << err.toStdString();
-}

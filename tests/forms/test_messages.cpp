@@ -104,20 +104,6 @@ TEST_F(Messages, AQuestionOfThePageForTheMessagesPaneStopsTheRound) {
     gate.ask(question, mess);
   }
   EXPECT_EQ(navigations(1), 1);
-  // Open on the messages pane, and the member went to the forum.
-  w.pboWins_Click(1);
-  {
-    QDialog question;
-    QTimer::singleShot(0, [&] {
-      EXPECT_TRUE(question.isVisible());
-      w.pboWins_Click(0);
-      w.watch->tmrMessages_Timer();
-      question.reject();
-    });
-    gate.ask(question, mess);
-  }
-  EXPECT_EQ(navigations(1), 1);
-  EXPECT_FALSE(gate.waitsFor(mess));
   // Answered: the round goes on.
   w.watch->tmrMessages_Timer();
   EXPECT_EQ(navigations(1), 2);
