@@ -2,7 +2,16 @@
 #include "platform/BrowserPane.h"
 
 #include <QPointer>
+#include <QtGlobal>
 #include <memory>
+#include <vector>
+
+// Qt 6.8 asks for a site's permissions with QWebEnginePermission; earlier
+// engines with the page's features, deprecated since.
+#define SLV_ENGINE_PERMISSIONS (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+#if SLV_ENGINE_PERMISSIONS
+#include <QWebEnginePermission>
+#endif
 
 class PageStyles;
 class PanePage;
@@ -69,4 +78,8 @@ private:
   QString crashedUrl_; // the address shown when the renderer ended
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
+#if SLV_ENGINE_PERMISSIONS
+  // The requests waiting for the member's answer.
+  std::vector<QWebEnginePermission> permissionsAsked_;
+#endif
 };
