@@ -1,5 +1,6 @@
 // SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
 #include "core/command_line.h"
+#include "platform/KeptSettings.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
 #include "shell/Startup.h"
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtTexts);
 
   QtPlatform platform;
+  // What the member chose, kept in the user's configuration folder.
+  platform.setKeptSettingsFile(KeptSettings::userFile());
   NRV_SLV3 state;
   std::unique_ptr<frmNRV_SLV3> mainWindow;
   QObject::connect(&instance, &SingleInstance::activationRequested, [&mainWindow] {

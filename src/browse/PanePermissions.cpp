@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <QPointer>
+
 PanePermissions::PanePermissions(Platform& platform, QObject* parent)
     : QObject(parent), platform_(platform) {}
 
@@ -45,24 +47,33 @@ void PanePermissions::request(BrowserPane* pane, const QString& site, PanePermis
 }
 
 void PanePermissions::askWaiting(BrowserPane* front, bool mayAsk) {
-  // The question box runs its own event loop: the timer that calls this
-  // must not ask a second question over the first.
+  // One question at a time; the next is asked once it is answered.
   if (!mayAsk || asking_)
     return;
-  asking_ = true;
-  for (int i = 0; i < waiting_.size();) {
-    if (waiting_[i].pane != front) {
-      ++i;
+  for (int i = 0; i < waiting_.size(); ++i) {
+    if (waiting_[i].pane != front)
       continue;
-    }
     const Request r = waiting_.takeAt(i);
     const QString k = key(r.site, r.what);
     // The same question may wait twice; the first answer does for both.
-    if (!answers_.contains(k))
-      answers_.insert(k, platform_.msgBox(question(r.site, r.what), vbYesNo + vbQuestion + 256,
-                                          kProgramTitle) == vbYes);
-    r.pane->answerPermission(r.site, r.what, answers_.value(k));
-    i = 0; // the list may have changed while the question was open
+    if (answers_.contains(k)) {
+      r.pane->answerPermission(r.site, r.what, answers_.value(k));
+      --i;
+      continue;
+    }
+    asking_ = true;
+    QPointer<PanePermissions> self(this);
+    QPointer<BrowserPane> pane(r.pane);
+    platform_.msgBoxThen(question(r.site, r.what), vbYesNo + vbQuestion + 256, kProgramTitle,
+                         {r.pane->widget(), false, false}, [self, pane, r, k](int answer) {
+                           if (!self)
+                             return;
+                           self->asking_ = false;
+                           self->answers_.insert(k, answer == vbYes);
+                           if (pane)
+                             pane->answerPermission(r.site, r.what, answer == vbYes);
+                           emit self->answered();
+                         });
+    return;
   }
-  asking_ = false;
 }

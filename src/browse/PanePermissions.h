@@ -24,6 +24,10 @@ public:
 
   static QString question(const QString& site, PanePermission what);
 
+signals:
+  // A question was answered: the next may be asked.
+  void answered();
+
 private:
   struct Request {
     BrowserPane* pane;

@@ -1,7 +1,8 @@
 #pragma once
 // Host names the program talks to. Each has a compiled-in default and one
 // environment variable that overrides it (the demo and the tests point the
-// program at a local portal this way). There is no settings file.
+// program at a local portal this way). What the member chooses in the menus
+// is kept apart (platform/KeptSettings).
 #include <string>
 #include <vector>
 

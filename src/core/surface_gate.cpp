@@ -5,8 +5,9 @@
 namespace slv {
 
 SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state) {
-  const bool waitsForRestore = state.disguised;
-  const bool waitsForPane = item.scope != 0 && item.scope != state.front;
+  const bool waitsForRestore = state.disguised && !item.disguiseOwn;
+  const bool waitsForPane =
+      item.scope != 0 && item.scope != state.front && !item.urgent && !item.disguiseOwn;
   if (item.kind == SurfaceKind::Notice)
     return waitsForRestore ? SurfaceAction::Keep : SurfaceAction::Show;
   return waitsForRestore || waitsForPane ? SurfaceAction::Hold : SurfaceAction::Show;
@@ -15,7 +16,7 @@ SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state) {
 SurfaceAction SurfaceQueue::arrive(const SurfaceItem& item, const GateState& state) {
   SurfaceAction action = surfaceAction(item, state);
   // Nothing overtakes what already waits for the same showing.
-  if (action == SurfaceAction::Show &&
+  if (action == SurfaceAction::Show && !item.disguiseOwn &&
       std::any_of(items_.begin(), items_.end(), [&](const SurfaceItem& w) {
         return surfaceAction(w, state) == SurfaceAction::Show && w.scope == item.scope;
       }))
@@ -62,6 +63,28 @@ std::vector<int> SurfaceQueue::dropAll() {
     ids.push_back(w.id);
   items_.clear();
   return ids;
+}
+
+void SurfaceQueue::hurry(int id) {
+  for (SurfaceItem& w : items_)
+    if (w.id == id)
+      w.urgent = true;
+}
+
+bool SurfaceQueue::waitsFor(int scope) const {
+  return std::any_of(items_.begin(), items_.end(),
+                     [scope](const SurfaceItem& w) { return w.scope == scope; });
+}
+
+void NestedQuestions::pop(int id) {
+  std::erase(ids_, id);
+}
+
+std::vector<int> NestedQuestions::innerOf(int id) const {
+  const auto it = std::find(ids_.begin(), ids_.end(), id);
+  if (it == ids_.end())
+    return {};
+  return {std::next(it), ids_.end()};
 }
 
 bool PageDialogGuard::arrive(long long nowMs) {

@@ -31,6 +31,13 @@ struct SurfaceItem {
   int id = 0;
   SurfaceKind kind = SurfaceKind::Question;
   int scope = 0;
+  // The disguise's own box (the restore question, the password): the only
+  // thing that shows while the disguise stands. The way through is the
+  // item's, never a state of the whole program.
+  bool disguiseOwn = false;
+  // A question an answered one waits on (see NestedQuestions): it shows
+  // without waiting for its pane.
+  bool urgent = false;
 };
 
 SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state);
@@ -49,10 +56,32 @@ public:
   // Everything waiting for one pane, or for any, taken off in order.
   std::vector<int> dropScope(int scope);
   std::vector<int> dropAll();
+  // The waiting item may show without waiting for its pane.
+  void hurry(int id);
+  bool waitsFor(int scope) const;
   std::size_t size() const { return items_.size(); }
 
 private:
   std::vector<SurfaceItem> items_;
+};
+
+// The engine asks a page's dialogs synchronously, so each one's wait runs
+// inside the one before it: an answered question returns only once every
+// question asked after it is answered. These are the questions under way,
+// outermost first.
+class NestedQuestions {
+public:
+  void push(int id) { ids_.push_back(id); }
+  // Its wait ended (answered, dropped, or its page gone).
+  void pop(int id);
+  // id was answered: the questions inside it, which it now waits on, so
+  // that they show first and nobody is left with a grey pane and nothing
+  // to answer.
+  std::vector<int> innerOf(int id) const;
+  bool empty() const { return ids_.empty(); }
+
+private:
+  std::vector<int> ids_;
 };
 
 // A page that keeps asking: from its second dialog within a short while the

@@ -1,7 +1,10 @@
 #include "unread_count.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <initializer_list>
+#include <utility>
 
 namespace slv {
 
@@ -67,21 +70,101 @@ std::optional<int> badgeNumber(std::string_view text) {
   return s.empty() ? n : std::nullopt;
 }
 
-bool linksToMessages(std::string_view href, std::string_view messagesPath) {
-  const std::string h = lower(href);
-  if (h.find("i=pm") != std::string::npos)
-    return true;
-  const auto scheme = h.find("://");
-  const auto slash = h.find('/', scheme == std::string::npos ? 0 : scheme + 3);
-  if (slash == std::string::npos || messagesPath.empty())
+// An address as far as the count needs it: names and values lowercased.
+struct Address {
+  std::string scheme;
+  std::string host; // with a port other than the scheme's own
+  std::string path;
+  std::vector<std::pair<std::string, std::string>> query;
+};
+
+std::string withoutDefaultPort(std::string_view host, std::string_view scheme) {
+  const std::string_view port = scheme == "https" ? ":443" : ":80";
+  if (host.size() > port.size() && host.ends_with(port))
+    host.remove_suffix(port.size());
+  return std::string(host);
+}
+
+// Web addresses only; anything else is none.
+std::optional<Address> parseAddress(std::string_view href) {
+  const std::string h = lower(trimmed(href));
+  const auto schemeEnd = h.find("://");
+  if (schemeEnd == std::string::npos)
+    return std::nullopt;
+  Address a;
+  a.scheme = h.substr(0, schemeEnd);
+  if (a.scheme != "http" && a.scheme != "https")
+    return std::nullopt;
+  std::string_view rest = std::string_view(h).substr(schemeEnd + 3);
+  rest = rest.substr(0, rest.find('#'));
+  const auto authorityEnd = rest.find_first_of("/?");
+  std::string_view authority = rest.substr(0, authorityEnd);
+  if (const auto at = authority.rfind('@'); at != std::string_view::npos)
+    authority.remove_prefix(at + 1);
+  a.host = withoutDefaultPort(authority, a.scheme);
+  rest = authorityEnd == std::string_view::npos ? std::string_view() : rest.substr(authorityEnd);
+  const auto queryStart = rest.find('?');
+  const std::string_view path = rest.substr(0, queryStart);
+  a.path = std::string(path.empty() ? std::string_view("/") : path);
+  if (queryStart == std::string_view::npos)
+    return a;
+  std::string_view query = rest.substr(queryStart + 1);
+  while (!query.empty()) {
+    const std::string_view item = query.substr(0, query.find('&'));
+    query.remove_prefix(std::min(query.size(), item.size() + 1));
+    if (item.empty())
+      continue;
+    const auto eq = item.find('=');
+    a.query.emplace_back(std::string(item.substr(0, eq)), eq == std::string_view::npos
+                                                              ? std::string()
+                                                              : std::string(item.substr(eq + 1)));
+  }
+  return a;
+}
+
+bool onHost(const Address& a, std::string_view host) {
+  return !host.empty() && a.host == withoutDefaultPort(lower(host), a.scheme);
+}
+
+bool hasParameter(const Address& a, std::string_view name, std::string_view value) {
+  return std::any_of(a.query.begin(), a.query.end(),
+                     [&](const auto& p) { return p.first == name && p.second == value; });
+}
+
+// Every parameter is one of names: the page itself, not another page of it.
+bool onlyParameters(const Address& a, std::initializer_list<std::string_view> names) {
+  return std::all_of(a.query.begin(), a.query.end(), [&](const auto& p) {
+    return std::find(names.begin(), names.end(), p.first) != names.end();
+  });
+}
+
+// The page at place itself: a folder ("/msg/") is its own page with or
+// without the slash, or its index file; nothing below it.
+bool isPlace(const Address& a, std::string_view place) {
+  const std::string p = lower(place);
+  if (p.empty())
     return false;
-  std::string_view path = std::string_view(h).substr(slash);
-  path = path.substr(0, path.find_first_of("?#"));
-  std::string_view dir = messagesPath;
-  if (dir.size() > 1 && dir.back() == '/')
-    dir.remove_suffix(1);
-  return path.substr(0, dir.size()) == dir &&
-         (path.size() == dir.size() || path[dir.size()] == '/');
+  if (p.back() != '/' || p.size() == 1)
+    return a.path == p;
+  const std::string dir = p.substr(0, p.size() - 1);
+  for (std::string_view own : {"", "/", "/index.php", "/index.html", "/index.htm"})
+    if (a.path == dir + std::string(own))
+      return true;
+  return false;
+}
+
+// The private messages' page itself, on the portal: "?i=pm" (in a folder of
+// them perhaps), or the messages' place. A session's id may come along.
+bool isMessagesPage(const Address& a, const PortalPlaces& portal) {
+  if (!onHost(a, portal.host))
+    return false;
+  if (hasParameter(a, "i", "pm"))
+    return onlyParameters(a, {"i", "folder", "sid"});
+  return isPlace(a, portal.messagesPath) && onlyParameters(a, {"sid"});
+}
+
+bool isIndexPage(const Address& a, const PortalPlaces& portal) {
+  return onHost(a, portal.host) && isPlace(a, portal.indexPath) && onlyParameters(a, {"sid"});
 }
 
 std::optional<int> titleNumber(std::string_view title) {
@@ -117,27 +200,29 @@ std::optional<int> sentenceNumber(std::string_view text) {
 
 } // namespace
 
-std::optional<int> unreadCount(const PageTexts& page, std::string_view messagesPath) {
-  bool hiddenBadge = false;
+std::optional<int> unreadCount(const PageTexts& page, const PortalPlaces& portal) {
   for (const PageTexts::Link& link : page.links) {
-    if (!linksToMessages(link.href, messagesPath))
+    if (link.hidden)
       continue;
-    for (const PageTexts::Element& e : link.elements) {
-      if (e.hidden || trimmed(e.text).empty()) {
-        hiddenBadge = true;
-        continue;
-      }
-      if (const auto n = badgeNumber(e.text))
-        return n;
-    }
+    const auto address = parseAddress(link.href);
+    if (!address || !isMessagesPage(*address, portal))
+      continue;
+    // The header's link: whatever it shows ends the search.
+    for (const PageTexts::Element& e : link.elements)
+      if (!e.hidden)
+        if (const auto n = badgeNumber(e.text))
+          return n;
+    if (const auto n = sentenceNumber(link.text))
+      return n;
+    return 0;
   }
+  // No header: only the board's own pages tell it otherwise, never a topic's.
+  const auto address = parseAddress(page.address);
+  if (!address || !(isMessagesPage(*address, portal) || isIndexPage(*address, portal)))
+    return std::nullopt;
   if (const auto n = titleNumber(page.title))
     return n;
-  if (const auto n = sentenceNumber(page.text))
-    return n;
-  if (hiddenBadge)
-    return 0;
-  return std::nullopt;
+  return sentenceNumber(page.text);
 }
 
 std::string unreadBadge(int count) {

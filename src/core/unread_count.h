@@ -19,22 +19,36 @@ struct PageTexts {
   struct Link {
     std::string href;              // absolute address
     std::vector<Element> elements; // the elements inside the link, in page order
+    std::string text;              // the link's own text, perhaps cut short
+    bool hidden = false;           // the link is not displayed
   };
+  std::string address; // the page's own address
   std::string title;
-  std::vector<Link> links; // links holding elements
+  std::vector<Link> links; // the page's links, in page order
   std::string text;        // the page's visible text, perhaps cut short
-  bool holdsInput = false; // text the member typed, or a dialog open in the page
+  bool holdsInput = false; // text the member typed, a file chosen, a dialog open, a frame unread
 };
 
 // A count above this is not one a page can mean.
 constexpr int kMostUnread = 9999;
 
-// The first of: a number in a shown element inside a link to the private
-// messages (an address holding "i=pm", or on messagesPath); a leading "(N)"
-// in the title; "N nuovi messaggi" / "N new messages" in the text; zero when
-// such a link has an element that is hidden or empty (the badge a board hides
-// at zero). Nothing of these: unknown.
-std::optional<int> unreadCount(const PageTexts& page, std::string_view messagesPath);
+// Where the portal keeps the pages that tell the count.
+struct PortalPlaces {
+  std::string host;         // as configured, perhaps with ":port"
+  std::string messagesPath; // the private messages' page: "/msg/"
+  std::string indexPath;    // the forum index: "/forum/"
+};
+
+// The count is the header's: the first shown link, on the portal's host, to
+// the private messages' page itself (its path, or an "i=pm" parameter; not a
+// page below it, not another page of it) decides. The first number shown in
+// one of its elements is the count; no number there (a badge hidden, empty
+// or left out at zero) is zero, unless the link's own text says "N nuovi
+// messaggi". Only a page without such a link, and only the portal's messages
+// page or forum index, tells it otherwise: a leading "(N)" in its title, then
+// "N nuovi messaggi" / "N new messages" in its text. Nothing of these:
+// unknown.
+std::optional<int> unreadCount(const PageTexts& page, const PortalPlaces& portal);
 
 // The tab's badge: empty for none, "99+" past 99.
 std::string unreadBadge(int count);

@@ -7,6 +7,7 @@ namespace slv {
 namespace {
 constexpr std::array<double, 17> kSteps = {0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
                                            1.25, 1.5,  1.75, 2.0,  2.5,  3.0, 4.0, 5.0};
+static_assert(kSteps.front() == kZoomMin && kSteps.back() == kZoomMax);
 // A zoom set from elsewhere may sit between two levels or carry rounding.
 constexpr double kSlack = 0.005;
 } // namespace

@@ -85,42 +85,26 @@ DesktopNotifications::DesktopNotifications(Tell tell, QObject* parent)
   });
 }
 
-void DesktopNotifications::send(const QString& key) {
-  auto it = entries_.find(key);
-  if (it == entries_.end())
-    return;
-  it->told = false;
+void DesktopNotifications::post(const QString& summary, const QString& body, uint replaces,
+                                std::function<void(uint)> numbered) {
   QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected())
+  if (!bus.isConnected()) {
+    numbered(0);
     return;
-  // A page's text is shown as text, never as markup.
-  const QString body = markup_ ? it->note.body.toHtmlEscaped() : it->note.body;
-  it->sending = true;
-  auto* w = new QDBusPendingCallWatcher(
-      bus.asyncCall(notifyCall(it->note.summary, body, it->id, icon_)), this);
-  connect(w, &QDBusPendingCallWatcher::finished, this, [this, key](QDBusPendingCallWatcher* call) {
-    call->deleteLater();
-    const QDBusPendingReply<uint> reply = *call;
-    auto it = entries_.find(key);
-    if (it == entries_.end()) {
-      // Taken back while it was on its way.
-      if (reply.isValid())
-        closeOnDesktop(reply.value());
-      return;
-    }
-    it->sending = false;
-    if (reply.isValid())
-      it->id = reply.value();
-    if (it->dirty) {
-      it->dirty = false;
-      tellSend(key);
-    }
-  });
+  }
+  auto* w =
+      new QDBusPendingCallWatcher(bus.asyncCall(notifyCall(summary, body, replaces, icon_)), this);
+  connect(w, &QDBusPendingCallWatcher::finished, this,
+          [numbered = std::move(numbered)](QDBusPendingCallWatcher* call) {
+            call->deleteLater();
+            const QDBusPendingReply<uint> reply = *call;
+            numbered(reply.isValid() ? reply.value() : 0);
+          });
 }
 
 void DesktopNotifications::closeOnDesktop(uint id) {
   QDBusConnection bus = QDBusConnection::sessionBus();
-  if (id == 0 || !bus.isConnected())
+  if (!bus.isConnected())
     return;
   QDBusMessage m = QDBusMessage::createMethodCall(kService, kPath, kInterface,
                                                   QStringLiteral("CloseNotification"));
@@ -132,9 +116,9 @@ void DesktopNotifications::closeOnDesktop(uint id) {
 
 DesktopNotifications::DesktopNotifications(Tell tell, QObject* parent)
     : QObject(parent), tell_(std::move(tell)) {}
-void DesktopNotifications::send(const QString& key) {
-  if (auto it = entries_.find(key); it != entries_.end())
-    it->told = false;
+void DesktopNotifications::post(const QString&, const QString&, uint,
+                                std::function<void(uint)> numbered) {
+  numbered(0);
 }
 void DesktopNotifications::closeOnDesktop(uint) {}
 
@@ -160,12 +144,46 @@ void DesktopNotifications::show(const QString& key, Note note) {
 }
 
 void DesktopNotifications::tellSend(const QString& key) {
-  entries_[key].told = true;
+  const quint64 token = ++lastToken_;
+  entries_[key].told = token;
   QPointer<DesktopNotifications> self(this);
-  tell_([self, key] {
+  tell_([self, key, token] {
     if (self)
-      self->send(key);
+      self->send(key, token);
   });
+}
+
+void DesktopNotifications::send(const QString& key, quint64 token) {
+  auto it = entries_.find(key);
+  // Taken back while it waited (and maybe shown anew since, under a tell of its own).
+  if (it == entries_.end() || it->told != token)
+    return;
+  it->told = 0;
+  it->sending = token;
+  // A page's text is shown as text, never as markup.
+  const QString body = markup_ ? it->note.body.toHtmlEscaped() : it->note.body;
+  QPointer<DesktopNotifications> self(this);
+  post(it->note.summary, body, it->id, [self, key, token](uint id) {
+    if (self)
+      self->numbered(key, token, id);
+  });
+}
+
+void DesktopNotifications::numbered(const QString& key, quint64 token, uint id) {
+  auto it = entries_.find(key);
+  if (it == entries_.end() || it->sending != token) {
+    // Taken back while it was on its way: off the desktop as soon as it has a number.
+    if (id != 0)
+      closeOnDesktop(id);
+    return;
+  }
+  it->sending = 0;
+  if (id != 0)
+    it->id = id;
+  if (it->dirty) {
+    it->dirty = false;
+    tellSend(key);
+  }
 }
 
 void DesktopNotifications::withdraw(const QString& key) {
@@ -174,7 +192,8 @@ void DesktopNotifications::withdraw(const QString& key) {
     return;
   const Entry e = *it;
   entries_.erase(it);
-  closeOnDesktop(e.id);
+  if (e.id != 0)
+    closeOnDesktop(e.id);
   if (e.note.closed)
     e.note.closed();
 }
@@ -199,7 +218,7 @@ void DesktopNotifications::notificationClosed(uint id, uint) {
   for (auto it = entries_.begin(); it != entries_.end(); ++it)
     if (it->id == id && id != 0) {
       // Still being replaced: the desktop's number is no more, a new one comes.
-      if (it->sending || it->told) {
+      if (it->sending != 0 || it->told != 0) {
         it->id = 0;
         return;
       }

@@ -34,24 +34,36 @@ public:
   // The picture the notifications carry.
   void setIcon(const QImage& icon) { icon_ = icon; }
 
+protected:
+  // The desktop's side, which a test may stand in for: post hands a
+  // notification over (replacing the one numbered replaces) and numbered
+  // gets the desktop's number for it when it comes back (0: none);
+  // closeOnDesktop takes one off the desktop.
+  virtual void post(const QString& summary, const QString& body, uint replaces,
+                    std::function<void(uint id)> numbered);
+  virtual void closeOnDesktop(uint id);
+
 private slots:
   void actionInvoked(uint id, const QString& action);
   void notificationClosed(uint id, uint reason);
 
 private:
   struct Entry {
-    uint id = 0;          // the desktop's number for the one shown
-    bool told = false;    // waiting for tell to show it
-    bool sending = false; // Notify sent, its number not yet back
-    bool dirty = false;   // changed while it was being sent
+    uint id = 0;         // the desktop's number for the one shown
+    quint64 told = 0;    // the tell waiting to show it (0: none)
+    quint64 sending = 0; // the Notify on its way, its number not yet back (0: none)
+    bool dirty = false;  // changed while it was being sent
     Note note;
   };
   void tellSend(const QString& key);
-  void send(const QString& key);
-  void closeOnDesktop(uint id);
+  void send(const QString& key, quint64 token);
+  void numbered(const QString& key, quint64 token, uint id);
 
   Tell tell_;
   QImage icon_;
   bool markup_ = true; // the service reads markup in bodies, until it says otherwise
   QHash<QString, Entry> entries_;
+  // Each tell and each Notify has its own token: an answer that comes back
+  // for one taken back meanwhile finds no entry holding it.
+  quint64 lastToken_ = 0;
 };

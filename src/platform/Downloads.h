@@ -1,8 +1,13 @@
 #pragma once
 // Files that pages offer for saving. Nothing is saved before the user has
 // chosen where, and the user is told when the file is complete or has failed.
+#include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
+#include <memory>
 
 class Platform;
 class QWebEngineDownloadRequest;
@@ -14,7 +19,11 @@ class Download : public QObject {
 public:
   using QObject::QObject;
   virtual QString suggestedFileName() const = 0;
-  // Starts saving the file at path.
+  // The pane whose page offered it; none when unknown.
+  virtual const QObject* pane() const { return nullptr; }
+  // Keeps the file coming while the member chooses where it goes.
+  virtual void hold() {}
+  // Saves the file at path.
   virtual void saveTo(const QString& path) = 0;
   virtual void cancel() = 0;
   // Where the file was really written (the engine may adjust the name).
@@ -33,6 +42,9 @@ public:
   // Asks where to save, then starts or cancels; reports the outcome.
   void handle(Download& download);
 
+  // Downloads of one pane that may wait for its save choice; more are refused.
+  static constexpr qsizetype kWaiting = 10;
+
   // The user's download folder with the suggested name, or the name alone
   // when there is no such folder.
   static QString proposedPath(const QString& folder, const QString& suggestedName);
@@ -41,9 +53,18 @@ public:
   static QString messageTitle();
   static QString doneText(const QString& path);
   static QString failedText(const QString& path);
+  static QString refusedText();
 
 private:
+  struct Line {
+    QList<QPointer<Download>> downloads; // the first is being asked about
+    bool told = false;                   // the refusal was told
+  };
+  void askNext(const QObject* pane);
+  void chosen(Download& download, const QString& path);
+
   Platform& platform_;
+  QHash<const QObject*, Line> lines_;
 };
 
 // The engine's download request as a Download; it lives as long as the request.
@@ -52,10 +73,18 @@ class WebEngineDownload : public Download {
 public:
   explicit WebEngineDownload(QWebEngineDownloadRequest* request);
   QString suggestedFileName() const override;
+  const QObject* pane() const override;
+  void hold() override;
   void saveTo(const QString& path) override;
   void cancel() override;
   QString savedPath() const override;
 
 private:
+  // Once the file is whole and the member has chosen: in its place.
+  void settle();
+
   QWebEngineDownloadRequest* request_;
+  std::unique_ptr<QTemporaryDir> dir_; // where a held file comes in
+  QString target_;
+  bool received_ = false, receivedOk_ = false;
 };

@@ -1,8 +1,10 @@
 #pragma once
-// Reads what a loaded page shows of the unread messages: its title, the
-// elements inside its links, its visible text, and whether it holds text the
-// member typed or a dialog. The script runs in the program's own world, which
-// the page's scripts neither see nor change; the decision is not made here.
+// Reads what a loaded page shows of the unread messages: its address and
+// title, its links with the elements inside them, its visible text, and
+// whether it holds something of the member's: typed text, a chosen file, a
+// dialog, or a frame from another site, which it cannot look into. The script
+// runs in the program's own world, which the page's scripts neither see nor
+// change; the count is not decided here.
 #include "core/unread_count.h"
 
 #include <QVariant>

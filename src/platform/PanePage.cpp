@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QAuthenticator>
+#include <QCheckBox>
 #include <QDateTime>
-#include <QLabel>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
 #include <utility>
@@ -86,8 +88,14 @@ PanePage::PanePage(QWebEngineProfile* profile, Platform& platform, QObject* pare
   connect(this, &QWebEnginePage::certificateError, this,
           [](QWebEngineCertificateError error) { error.rejectCertificate(); });
   italianMenu(*this);
-  // A page that loads anew may ask again.
-  connect(this, &QWebEnginePage::loadStarted, this, [this] { dialogs_.reset(); });
+  // A page that loads anew may ask again; what the page it replaces still
+  // had waiting goes with it.
+  connect(this, &QWebEnginePage::loadStarted, this, [this] {
+    dialogs_.reset();
+    platform_.gate().dropPane(pane());
+  });
+  connect(this, &QWebEnginePage::renderProcessTerminated, this,
+          [this] { platform_.gate().dropPane(pane()); });
   connect(this, &QWebEnginePage::authenticationRequired, this,
           [this](const QUrl& url, QAuthenticator* auth) { signIn(url, auth, QString()); });
   connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
@@ -101,7 +109,19 @@ void PanePage::showNotice(const QString& html) {
   setHtml(html);
 }
 
-QWidget* PanePage::pane() const { return qobject_cast<QWidget*>(parent()); }
+QWidget* PanePage::pane() const {
+  return qobject_cast<QWidget*>(parent());
+}
+
+QString PanePage::silenceText() {
+  return QStringLiteral("Non mostrare altri messaggi da questa pagina");
+}
+
+bool PanePage::mayPrint() {
+  // A page's print request is one of its questions: silenced with them, and
+  // offering silence when it comes again soon.
+  return mayAsk();
+}
 
 QString PanePage::messageTitle(const QUrl& origin) {
   const QString host = slv::plainText(origin.host());
@@ -162,7 +182,18 @@ bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
   dialog.setTextValue(slv::plainText(defaultValue));
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("Annulla"));
-  if (platform_.showPageDialog(dialog, pane()) != QDialog::Accepted)
+  // A page that keeps asking may be silenced here as from its messages.
+  QCheckBox* silence = nullptr;
+  if (offerSilence_) {
+    if (auto* column = qobject_cast<QVBoxLayout*>(dialog.layout())) {
+      silence = new QCheckBox(silenceText(), &dialog);
+      column->insertWidget(column->count() - 1, silence);
+    }
+  }
+  const bool accepted = platform_.showPageDialog(dialog, pane()) == QDialog::Accepted;
+  if (silence && silence->isChecked())
+    dialogs_.silence();
+  if (!accepted)
     return false;
   *result = dialog.textValue();
   return true;

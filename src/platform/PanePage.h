@@ -28,6 +28,14 @@ public:
   // The pane the page shows in (its view): what its dialogs hold.
   QWidget* pane() const;
 
+  // The choice that keeps a page quiet until it loads anew.
+  static QString silenceText();
+  // The page asks to print: false when it was silenced. offersSilence then
+  // tells whether the question should offer silence.
+  bool mayPrint();
+  bool offersSilence() const { return offerSilence_; }
+  void silence() { dialogs_.silence(); }
+
   // The title of the messages a page shows.
   static QString messageTitle(const QUrl& origin);
 

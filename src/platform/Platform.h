@@ -4,6 +4,7 @@
 #include "core/datafile.h"
 #include "platform/SurfaceGate.h"
 
+#include <QDialog>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -12,7 +13,6 @@
 
 class BrowserPane;
 class MediaPlayer;
-class QDialog;
 class QObject;
 class QImage;
 class QWidget;
@@ -68,6 +68,36 @@ public:
     (void)pane;
     return showModal(dialog);
   }
+  // The program's own message box, answered through answered: nothing waits
+  // in a loop of its own, so answering it never waits on another box.
+  virtual void msgBoxThen(const QString& text, int style, const QString& title,
+                          SurfaceGate::Way way, std::function<void(int)> answered) {
+    (void)way;
+    const int answer = msgBox(text, style, title);
+    if (answered)
+      answered(answer);
+  }
+  // A message that needs no answer (a file saved, a print that failed):
+  // told now, or after the restore when the window is disguised.
+  void inform(const QString& text, int style, const QString& title) {
+    gate().tell([this, text, style, title] { msgBoxThen(text, style, title, {}, {}); });
+  }
+  // A window of the program's own, answered through done; the platform owns
+  // the dialog from now on and deletes it after done.
+  virtual void openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) {
+    (void)way;
+    const int result = showModal(*dialog);
+    if (done)
+      done(result);
+    delete dialog;
+  }
+  // The save-as choice for pane (none: the program's own), answered through
+  // chosen with the path, empty when the user gave up.
+  virtual void chooseSaveFile(const QString& title, const QString& proposedPath,
+                              const QObject* pane, std::function<void(const QString&)> chosen) {
+    (void)pane;
+    chosen(saveFileName(title, proposedPath));
+  }
   // Pages' sound off while the boss alarm stands; back on after, except
   // where the user had muted a page.
   virtual void silencePages(bool on) { (void)on; }
@@ -82,6 +112,12 @@ public:
   // The picture the notifications carry: the program's icon.
   virtual void setNotificationIcon(const QImage& icon) = 0;
 
+  // The file that keeps the member's choices from one start to the next (see
+  // KeptSettings); empty, as in the tests that don't ask for one: nothing is
+  // read or written.
+  void setKeptSettingsFile(const QString& path) { keptSettingsFile_ = path; }
+  const QString& keptSettingsFile() const { return keptSettingsFile_; }
+
   // The path of a data file in the application folder.
   QString dataFilePath(std::string_view name) const {
     return QString::fromStdString(slv::dataFilePath(applicationFolder().toStdString(), name));
@@ -89,4 +125,5 @@ public:
 
 private:
   SurfaceGate gate_;
+  QString keptSettingsFile_;
 };

@@ -4,6 +4,8 @@
 #include "core/data_folder.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Downloads.h"
+#include "platform/NotificationMark.h"
+#include "platform/PanePage.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Strings.h"
 #include "platform/WebEnginePane.h"
@@ -34,8 +36,8 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <utility>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
+#include <utility>
 
 QtPlatform::QtPlatform() = default;
 
@@ -157,17 +159,32 @@ void QtPlatform::setNotificationIcon(const QImage& icon) {
   notifications().setIcon(icon);
 }
 
+namespace {
+
+// The pane whose page made a notification: the one whose mark it carries;
+// else (one made where no mark is put, a service worker's) the first pane
+// showing its site. Read from the panes, not their views: a view whose page
+// is away in full screen would make a blank page of its own when asked.
+QPointer<WebEnginePane> paneOf(const QWebEngineNotification& note,
+                               const std::vector<QPointer<WebEnginePane>>& panes) {
+  for (const QPointer<WebEnginePane>& p : panes)
+    if (p && NotificationMark::carries(note.tag(), p->notificationMark()))
+      return p;
+  const QUrl origin = note.origin();
+  for (const QPointer<WebEnginePane>& p : panes) {
+    const QUrl at = p ? QUrl(p->locationURL()) : QUrl();
+    if (p && at.scheme() == origin.scheme() && at.host() == origin.host() &&
+        at.port() == origin.port())
+      return p;
+  }
+  return nullptr;
+}
+
+} // namespace
+
 void QtPlatform::presentPageNotification(std::unique_ptr<QWebEngineNotification> note) {
   const QUrl origin = note->origin();
-  QPointer<WebEnginePane> from;
-  for (const QPointer<WebEnginePane>& p : panes_) {
-    const QUrl at = p ? p->view()->page()->url() : QUrl();
-    if (p && at.scheme() == origin.scheme() && at.host() == origin.host() &&
-        at.port() == origin.port()) {
-      from = p;
-      break;
-    }
-  }
+  const QPointer<WebEnginePane> from = paneOf(*note, panes_);
   // One notification per pane (or site): the page's later one replaces it.
   const QString key =
       QStringLiteral("pagina ") +
@@ -266,6 +283,20 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
   return answerOf(box, b, style);
 }
 
+void QtPlatform::msgBoxThen(const QString& text, int style, const QString& title,
+                            SurfaceGate::Way way, std::function<void(int)> answered) {
+  auto* box = new QMessageBox(way.pane ? paneWindow(way.pane) : nullptr);
+  const StyledBox b = styleBox(*box, text, style, title);
+  gate().open(box, way, [box, b, style, answered = std::move(answered)](int) {
+    if (answered)
+      answered(answerOf(*box, b, style));
+  });
+}
+
+void QtPlatform::openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) {
+  gate().open(dialog, way, std::move(done));
+}
+
 int QtPlatform::pageBox(const QObject* pane, const QString& text, int style, const QString& title,
                         bool offerSilence, bool* silence) {
   auto* view = qobject_cast<QWidget*>(const_cast<QObject*>(pane));
@@ -274,7 +305,7 @@ int QtPlatform::pageBox(const QObject* pane, const QString& text, int style, con
   box.setWindowModality(Qt::NonModal);
   const StyledBox b = styleBox(box, slv::plainText(text), style, title);
   if (offerSilence)
-    box.setCheckBox(new QCheckBox(QStringLiteral("Non mostrare altri messaggi da questa pagina")));
+    box.setCheckBox(new QCheckBox(PanePage::silenceText()));
   showPageDialog(box, pane);
   if (silence)
     *silence = box.checkBox() && box.checkBox()->isChecked();
@@ -282,25 +313,22 @@ int QtPlatform::pageBox(const QObject* pane, const QString& text, int style, con
 }
 
 int QtPlatform::showPageDialog(QDialog& dialog, const QObject* pane) {
-  QPointer<QWidget> view = qobject_cast<QWidget*>(const_cast<QObject*>(pane));
-  dialog.setWindowModality(Qt::NonModal);
-  if (view)
-    view->setEnabled(false);
-  const int result = gate().ask(dialog, pane);
-  if (view)
-    view->setEnabled(true);
-  return result;
+  // The gate holds the pane (and only it) while the question is open.
+  return gate().ask(dialog, pane);
 }
 
 void QtPlatform::silencePages(bool on) {
   if (on) {
     silenced_.clear();
+    // The pages the views own: asking a view whose page is away in full
+    // screen for its page would make it a blank one.
     for (QWidget* w : QApplication::allWidgets())
       if (auto* view = qobject_cast<QWebEngineView*>(w))
-        if (QWebEnginePage* page = view->page(); page && !page->isAudioMuted()) {
-          page->setAudioMuted(true);
-          silenced_.append(page);
-        }
+        for (QWebEnginePage* page : view->findChildren<QWebEnginePage*>(Qt::FindDirectChildrenOnly))
+          if (!page->isAudioMuted()) {
+            page->setAudioMuted(true);
+            silenced_.append(page);
+          }
     return;
   }
   for (const QPointer<QWebEnginePage>& page : std::exchange(silenced_, {}))
@@ -373,21 +401,51 @@ QString QtPlatform::chooseDataFolder() {
   return folder;
 }
 
-int QtPlatform::showModal(QDialog& dialog) { return gate().ask(dialog); }
+int QtPlatform::showModal(QDialog& dialog) {
+  return gate().ask(dialog);
+}
 
-QString QtPlatform::saveFileName(const QString& title, const QString& proposedPath) {
-  QFileDialog dialog(QApplication::activeWindow(), title, proposedPath);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
+namespace {
+
+QFileDialog* saveDialog(QWidget* parent, const QString& title, const QString& proposedPath) {
+  auto* dialog = new QFileDialog(parent, title, proposedPath);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
   // Qt's own dialog speaks Italian too; a desktop dialog speaks the desktop's language.
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Salva in:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
-  if (gate().ask(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Salva in:"));
+  dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
+  dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo file:"));
+  dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
+  dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+  return dialog;
+}
+
+QString chosenPath(const QFileDialog& dialog, int result) {
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QWidget* QtPlatform::paneWindow(const QObject* pane) {
+  auto* w = qobject_cast<QWidget*>(const_cast<QObject*>(pane));
+  return w ? w->window() : nullptr;
+}
+
+QString QtPlatform::saveFileName(const QString& title, const QString& proposedPath) {
+  std::unique_ptr<QFileDialog> dialog(
+      saveDialog(QApplication::activeWindow(), title, proposedPath));
+  return chosenPath(*dialog, gate().ask(*dialog));
+}
+
+void QtPlatform::chooseSaveFile(const QString& title, const QString& proposedPath,
+                                const QObject* pane, std::function<void(const QString&)> chosen) {
+  QFileDialog* dialog =
+      saveDialog(pane ? paneWindow(pane) : QApplication::activeWindow(), title, proposedPath);
+  gate().open(dialog, {pane, false, false}, [dialog, chosen = std::move(chosen)](int result) {
+    chosen(chosenPath(*dialog, result));
+  });
 }
 
 QString QtPlatform::engineVersions() {

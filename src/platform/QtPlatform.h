@@ -25,6 +25,11 @@ public:
   void clearClipboard() override;
   bool setClipboardText(const QString& text) override;
   int msgBox(const QString& text, int style, const QString& title) override;
+  void msgBoxThen(const QString& text, int style, const QString& title, SurfaceGate::Way way,
+                  std::function<void(int)> answered) override;
+  void openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) override;
+  void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
+                      std::function<void(const QString&)> chosen) override;
   void beep() override;
   QSize screenSize() const override;
   QString applicationFolder() const override;
@@ -54,6 +59,8 @@ public:
   static QString engineVersions();
 
 private:
+  // The window a pane's boxes stand over.
+  static QWidget* paneWindow(const QObject* pane);
   DesktopNotifications& notifications();
   // A page's notification takes the program's road; "Apri" brings its pane forward.
   void presentPageNotification(std::unique_ptr<QWebEngineNotification> note);

@@ -23,7 +23,7 @@ void SurfaceGate::addPane(const QObject* pane) {
 
 void SurfaceGate::setFront(const QObject* pane) {
   state_.front = scopeOf(pane);
-  release();
+  releaseLater();
 }
 
 void SurfaceGate::setDisguised(bool on, QWidget* mainWindow) {
@@ -48,44 +48,111 @@ void SurfaceGate::setDisguised(bool on, QWidget* mainWindow) {
     for (const QPointer<QWidget>& w : back)
       if (w)
         w->show();
-    release();
+    // What waited comes once the restore is over, not inside it.
+    releaseLater();
   }
   emit disguiseChanged(on);
 }
 
-void SurfaceGate::present(QDialog& dialog) {
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
+void SurfaceGate::holdPane(const QObject* pane, int delta) {
+  if (!pane)
+    return;
+  const int n = held_.value(pane) + delta;
+  if (n > 0)
+    held_.insert(pane, n);
+  else
+    held_.remove(pane);
+  // Only the pane waits for its question; the rest of the program goes on.
+  if (auto* w = qobject_cast<QWidget*>(const_cast<QObject*>(pane)))
+    w->setEnabled(n <= 0);
+}
+
+int SurfaceGate::enter(QDialog& dialog, Way way, std::function<void(int)> answered) {
+  const int id = ++lastId_;
+  way.disguiseOwn = way.disguiseOwn || std::exchange(passNext_, false);
+  // A pane's question holds that pane only; the program's own questions
+  // block the rest of it, as they always did.
+  if (way.pane)
+    dialog.setWindowModality(Qt::NonModal);
+  else if (dialog.windowModality() == Qt::NonModal)
+    dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setResult(QDialog::Rejected);
+  entries_.insert(id, {&dialog, std::move(answered), {}, way});
+  holdPane(way.pane, 1);
+  connect(&dialog, &QDialog::finished, this, [this, id](int result) { finish(id, result); });
+  connect(&dialog, &QObject::destroyed, this, [this, id] { finish(id, QDialog::Rejected); });
+  const slv::SurfaceItem item{id, slv::SurfaceKind::Question, scopeOf(way.pane), way.disguiseOwn};
+  if (queue_.arrive(item, state_) == slv::SurfaceAction::Show)
+    show(id);
+  return id;
+}
+
+void SurfaceGate::show(int id) {
+  const auto it = entries_.find(id);
+  if (it == entries_.end() || !it->dialog)
+    return;
+  it->shown = true;
+  QDialog* d = it->dialog;
+  d->show();
+  d->raise();
+  d->activateWindow();
+}
+
+void SurfaceGate::finish(int id, int result) {
+  const auto it = entries_.find(id);
+  if (it == entries_.end())
+    return;
+  const Entry e = *it;
+  entries_.erase(it);
+  queue_.drop(id);
+  holdPane(e.way.pane, -1);
+  // An engine's question answered while one asked after it is still open
+  // returns only after that one: it shows now, wherever its pane is.
+  for (const int inner : nested_.innerOf(id))
+    queue_.hurry(inner);
+  if (releasing_ == id)
+    releasing_ = 0;
+  if (e.answered) {
+    if (e.dialog)
+      e.dialog->deleteLater();
+    e.answered(result);
+  }
+  // After the answer has reached its caller.
+  releaseLater();
+}
+
+void SurfaceGate::releaseLater() {
+  if (releaseQueued_)
+    return;
+  releaseQueued_ = true;
+  QMetaObject::invokeMethod(this, &SurfaceGate::release, Qt::QueuedConnection);
+}
+
+void SurfaceGate::open(QDialog* dialog, Way way, std::function<void(int)> answered) {
+  if (!answered)
+    answered = [](int) {};
+  enter(*dialog, way, std::move(answered));
 }
 
 int SurfaceGate::ask(QDialog& dialog, const QObject* pane) {
-  // The program's own questions block the rest of it, as they always did;
-  // a page's question holds only its pane.
-  if (dialog.windowModality() == Qt::NonModal && !pane)
-    dialog.setWindowModality(Qt::ApplicationModal);
-  dialog.setResult(QDialog::Rejected);
+  return ask(dialog, Way{pane, pane != nullptr, false});
+}
+
+int SurfaceGate::ask(QDialog& dialog, Way way) {
   QEventLoop loop;
   QPointer<QDialog> guard(&dialog);
-  const auto finished = connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
   connect(&dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
-  const int id = ++lastId_;
-  open_.insert(id, guard);
-  const slv::SurfaceAction action =
-      passage_ > 0 ? slv::SurfaceAction::Show
-                   : queue_.arrive({id, slv::SurfaceKind::Question, scopeOf(pane)}, state_);
-  if (action == slv::SurfaceAction::Show)
-    present(dialog);
-  else
-    waiting_.insert(id, {guard, {}});
-  loop.exec();
+  const int id = enter(dialog, way, {});
+  nested_.push(id);
+  if (entries_.contains(id))
+    loop.exec();
+  nested_.pop(id);
   // Answered, dropped or gone: nothing of it waits any more.
-  queue_.drop(id);
-  waiting_.remove(id);
-  open_.remove(id);
+  finish(id, QDialog::Rejected);
   if (!guard)
     return QDialog::Rejected;
-  disconnect(finished);
+  disconnect(guard, nullptr, &loop, nullptr);
   return dialog.result();
 }
 
@@ -95,50 +162,76 @@ void SurfaceGate::tell(std::function<void()> show) {
     show();
     return;
   }
-  waiting_.insert(id, {{}, std::move(show)});
+  entries_.insert(id, {{}, {}, std::move(show), {}});
 }
 
 void SurfaceGate::release() {
+  releaseQueued_ = false;
   // One at a time: the next shows once the one before it is answered.
-  if (releasing_)
-    return;
-  while (const std::optional<int> id = queue_.next(state_)) {
-    const Waiting w = waiting_.take(*id);
-    if (w.notice) {
-      releasing_ = true;
-      ++passage_; // what the notice asks in its turn shows at once
-      w.notice();
-      --passage_;
-      releasing_ = false;
+  while (releasing_ == 0) {
+    const std::optional<int> id = queue_.next(state_);
+    if (!id)
+      return;
+    const auto it = entries_.find(*id);
+    if (it == entries_.end())
+      continue;
+    if (it->notice) {
+      const std::function<void()> notice = std::move(it->notice);
+      entries_.erase(it);
+      // What the notice opens is the released one in front; it shows now,
+      // ahead of what still waits.
+      const int before = lastId_;
+      notice();
+      for (int opened = before + 1; opened <= lastId_; ++opened)
+        if (entries_.contains(opened) && entries_[opened].dialog) {
+          queue_.drop(opened);
+          show(opened);
+          releasing_ = opened;
+          break;
+        }
       continue;
     }
-    if (!w.dialog)
+    if (!it->dialog) {
+      entries_.erase(it);
       continue;
-    releasing_ = true;
-    connect(
-        w.dialog, &QDialog::finished, this,
-        [this] {
-          releasing_ = false;
-          // After the answer has reached its caller.
-          QMetaObject::invokeMethod(this, &SurfaceGate::release, Qt::QueuedConnection);
-        },
-        Qt::SingleShotConnection);
-    present(*w.dialog);
-    return;
+    }
+    releasing_ = *id;
+    show(*id);
   }
 }
 
-void SurfaceGate::dropPane(const QObject* pane) {
-  for (const int id : queue_.dropScope(scopeOf(pane)))
-    if (const Waiting w = waiting_.take(id); w.dialog)
-      w.dialog->reject();
+bool SurfaceGate::waitsFor(const QObject* pane) const {
+  if (!pane)
+    return false;
+  for (const Entry& e : entries_)
+    if (e.dialog && e.way.pane == pane)
+      return true;
+  return false;
+}
+
+void SurfaceGate::dropPane(const QObject* pane, bool everything) {
+  QList<QPointer<QDialog>> gone;
+  for (const Entry& e : std::as_const(entries_))
+    if (e.dialog && e.way.pane == pane && (everything || e.way.ofPage))
+      gone.append(e.dialog);
+  for (const QPointer<QDialog>& d : gone)
+    if (d)
+      d->reject();
 }
 
 void SurfaceGate::dropAll() {
   queue_.dropAll();
-  waiting_.clear();
+  QList<QPointer<QDialog>> open;
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    if (it->dialog) {
+      open.append(it->dialog);
+      ++it;
+    } else {
+      it = entries_.erase(it);
+    }
+  }
   // Shown or waiting, every question gets its default answer.
-  for (const QPointer<QDialog>& d : std::exchange(open_, {}))
+  for (const QPointer<QDialog>& d : open)
     if (d)
       d->reject();
 }

@@ -6,14 +6,20 @@
 // caller waits with it) and a notice is kept; after the restore they come
 // back in the order they came. A page's question also waits until its pane
 // is in front. Driven by events: a request, the disguise ending, the pane in
-// front changing.
+// front changing, an answer.
+//
+// The program's own questions are opened and answered through a callback
+// (open), so answering one never waits on another. Only what must be answered
+// before its caller can go on (a page's alert, confirm, prompt, file choice
+// or sign-in, which the engine asks synchronously, and the program's modal
+// windows) waits in a loop of its own (ask); those loops nest, and an answered
+// question whose loop cannot end yet has the ones inside it shown first.
 #include "core/surface_gate.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <cstdint>
 #include <functional>
 
 class QDialog;
@@ -29,7 +35,7 @@ public:
 
   // The disguise goes on: every visible window of the program but
   // mainWindow goes out of sight at once, unanswered. Off: they come back as
-  // they were, then what waited, one at a time.
+  // they were, then what waited, one at a time, once the restore is over.
   void setDisguised(bool on, QWidget* mainWindow = nullptr);
 
   // The panes whose questions wait for them to be in front, and the one in
@@ -37,22 +43,41 @@ public:
   void addPane(const QObject* pane);
   void setFront(const QObject* pane);
 
-  // Shows the dialog when it may (now, after the restore, when its pane is
-  // in front) and waits for the answer, the rest of the program running on.
-  // Returns the dialog's result; QDialog::Rejected when it was dropped.
+  // Whose a question is.
+  struct Way {
+    const QObject* pane = nullptr; // held while this pane is behind; holds only it
+    bool ofPage = false;           // the page's own: dropped when the page goes
+    bool disguiseOwn = false;      // the restore question or the password box
+  };
+
+  // Shows the dialog when it may and returns at once; answered runs once with
+  // the dialog's result (QDialog::Rejected when it was dropped). The gate
+  // deletes the dialog afterwards.
+  void open(QDialog* dialog, Way way, std::function<void(int)> answered = {});
+  // Shows the dialog when it may and waits for the answer in a loop of its
+  // own, the rest of the program running on. Returns the dialog's result;
+  // QDialog::Rejected when it was dropped.
   int ask(QDialog& dialog, const QObject* pane = nullptr);
+  int ask(QDialog& dialog, Way way);
   // Runs show now, or after the restore when disguised.
   void tell(std::function<void()> show);
-  // Answers with their defaults what waits for this pane (its page went),
-  // or everything (the program is closing).
-  void dropPane(const QObject* pane);
+
+  // A question for this pane is open or waiting.
+  bool waitsFor(const QObject* pane) const;
+  // Answers with their defaults the page's questions of this pane, shown or
+  // waiting (the page crashed, loaded anew or went), or, with everything,
+  // the pane's downloads too (the pane is gone).
+  void dropPane(const QObject* pane, bool everything = false);
+  // Every question gets its default answer (the program is closing).
   void dropAll();
 
-  // The disguise's own questions (restore, password) pass while it stands.
+  // The next question asked belongs to the disguise's own box that asks it
+  // (its message after a wrong password, the notice of closing the disguised
+  // window); nothing else passes with it.
   class Passage {
   public:
-    explicit Passage(SurfaceGate& gate) : gate_(gate) { ++gate_.passage_; }
-    ~Passage() { --gate_.passage_; }
+    explicit Passage(SurfaceGate& gate) : gate_(gate) { gate_.passNext_ = true; }
+    ~Passage() { gate_.passNext_ = false; }
     Passage(const Passage&) = delete;
     Passage& operator=(const Passage&) = delete;
 
@@ -65,21 +90,31 @@ signals:
   void disguiseChanged(bool on);
 
 private:
-  struct Waiting {
-    QPointer<QDialog> dialog;     // a question
-    std::function<void()> notice; // or a notice
+  struct Entry {
+    QPointer<QDialog> dialog;          // a question
+    std::function<void(int)> answered; // opened: its caller's callback
+    std::function<void()> notice;      // or a notice
+    Way way;
+    bool shown = false;
   };
   int scopeOf(const QObject* pane) const;
+  int enter(QDialog& dialog, Way way, std::function<void(int)> answered);
+  void finish(int id, int result);
+  void answeredNested(int id);
+  void show(int id);
   void release();
-  static void present(QDialog& dialog);
+  void releaseLater();
+  void holdPane(const QObject* pane, int delta);
 
   slv::GateState state_;
   slv::SurfaceQueue queue_;
-  QHash<int, Waiting> waiting_;
-  QHash<int, QPointer<QDialog>> open_; // every question not yet answered
+  slv::NestedQuestions nested_;
+  QHash<int, Entry> entries_; // every question not yet answered, every notice kept
   QHash<const QObject*, int> panes_;
+  QHash<const QObject*, int> held_; // questions holding each pane
   QList<QPointer<QWidget>> hidden_;
   int lastId_ = 0;
-  int passage_ = 0;
-  bool releasing_ = false; // a released item is in front: the next waits for it
+  bool passNext_ = false;
+  int releasing_ = 0; // the released question in front: the next waits for its answer
+  bool releaseQueued_ = false;
 };

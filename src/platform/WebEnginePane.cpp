@@ -3,16 +3,20 @@
 #include "core/navigation_policy.h"
 #include "core/zoom_steps.h"
 #include "platform/Downloads.h"
-#include "platform/PageStyles.h"
+#include "platform/NotificationMark.h"
 #include "platform/PageReader.h"
+#include "platform/PageStyles.h"
 #include "platform/PanePage.h"
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -98,6 +102,7 @@ bool isLinkActivation(const QEvent* event) {
 WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWidget* parent)
     : platform_(platform), view_(new QWebEngineView(parent)) {
   page_ = new PanePage(profile, platform, view_);
+  notificationMark_ = NotificationMark::install(*page_);
   view_->setPage(page_);
   styles_ = std::make_unique<PageStyles>(*page_);
   // Right-click gives the browser's own menu (copy, copy image address...),
@@ -122,7 +127,7 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
       [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { pageEnded(status); });
   connect(page_, &QWebEnginePage::fullScreenRequested, this,
           [this](QWebEngineFullScreenRequest request) { fullScreen(request); });
-  connect(page_, &QWebEnginePage::printRequested, this, &WebEnginePane::print);
+  connect(page_, &QWebEnginePage::printRequested, this, &WebEnginePane::pagePrint);
 #if SLV_ENGINE_PERMISSIONS
   // The program keeps the member's answers for the session itself: the
   // engine asks every time and stores none of them on disk.
@@ -153,16 +158,16 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
     delete printer_;
     printer_ = nullptr;
     if (!ok)
-      platform_.gate().tell([this] {
-        platform_.msgBox(QStringLiteral("Impossibile stampare la pagina."), vbExclamation,
-                         kProgramTitle);
-      });
+      platform_.inform(QStringLiteral("Impossibile stampare la pagina."), vbExclamation,
+                       kProgramTitle);
   });
   // Ctrl+wheel zooms; the engine's render widget comes and goes with pages.
   view_->installEventFilter(this);
 }
 
 WebEnginePane::~WebEnginePane() {
+  // What still waits for this pane is answered with its default.
+  platform_.gate().dropPane(view_, true);
   delete fullView_;
   delete printer_;
 }
@@ -266,16 +271,47 @@ bool WebEnginePane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WebEnginePane::print() {
-  if (printer_ != nullptr || fullView_)
-    return; // one print at a time, and not of a page away in full screen
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer.get(), view_->window());
-  dialog.setWindowTitle(QStringLiteral("Stampa"));
-  if (platform_.showModal(dialog) != QDialog::Accepted)
+  askToPrint(false);
+}
+
+void WebEnginePane::pagePrint() {
+  // The page's own request is one of its questions: it holds only this
+  // pane, waits while the pane is behind, and may be silenced.
+  if (page_->mayPrint())
+    askToPrint(true);
+}
+
+void WebEnginePane::askToPrint(bool byPage) {
+  // One print at a time, one waiting at most, and not of a page away in
+  // full screen.
+  if (printer_ != nullptr || printAsked_ || fullView_)
     return;
-  // The printer lives until the engine says it is done with it.
-  printer_ = printer.release();
-  view_->print(printer_);
+  printAsked_ = true;
+  auto* printer = new QPrinter(QPrinter::HighResolution);
+  auto* dialog = new QPrintDialog(printer, view_->window());
+  dialog->setWindowTitle(QStringLiteral("Stampa"));
+  QCheckBox* silence = nullptr;
+  if (byPage && page_->offersSilence()) {
+    // Qt's own print dialog has room below its buttons.
+    if (auto* column = qobject_cast<QBoxLayout*>(dialog->layout())) {
+      silence = new QCheckBox(PanePage::silenceText(), dialog);
+      column->addWidget(silence);
+    }
+  }
+  QPointer<WebEnginePane> self(this);
+  platform_.openModal(dialog, {view_, byPage, false}, [self, printer, silence](int result) {
+    std::unique_ptr<QPrinter> owned(printer);
+    if (!self)
+      return;
+    self->printAsked_ = false;
+    if (silence && silence->isChecked())
+      self->page_->silence();
+    if (result != QDialog::Accepted)
+      return;
+    // The printer lives until the engine says it is done with it.
+    self->printer_ = owned.release();
+    self->view_->print(self->printer_);
+  });
 }
 
 QMenu* WebEnginePane::contextMenu() {
@@ -295,10 +331,13 @@ void WebEnginePane::savePdf() {
   if (name.isEmpty())
     name = QStringLiteral("pagina");
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = platform_.saveFileName(QStringLiteral("Salva come PDF"),
-                                              DownloadHandler::proposedPath(folder, name + ".pdf"));
-  if (!path.isEmpty())
-    writePdf(path);
+  QPointer<WebEnginePane> self(this);
+  platform_.chooseSaveFile(QStringLiteral("Salva come PDF"),
+                           DownloadHandler::proposedPath(folder, name + ".pdf"), view_,
+                           [self](const QString& path) {
+                             if (self && !path.isEmpty())
+                               self->writePdf(path);
+                           });
 }
 
 void WebEnginePane::writePdf(const QString& path) {
@@ -307,10 +346,8 @@ void WebEnginePane::writePdf(const QString& path) {
     QSaveFile file(path);
     const bool ok = !pdf.isEmpty() && file.open(QIODevice::WriteOnly) &&
                     file.write(pdf) == pdf.size() && file.commit();
-    platform_.gate().tell([this, ok, path] {
-      platform_.msgBox(ok ? DownloadHandler::doneText(path) : DownloadHandler::failedText(path),
-                       ok ? vbInformation : vbExclamation, DownloadHandler::messageTitle());
-    });
+    platform_.inform(ok ? DownloadHandler::doneText(path) : DownloadHandler::failedText(path),
+                     ok ? vbInformation : vbExclamation, DownloadHandler::messageTitle());
   });
 }
 

@@ -56,10 +56,15 @@ public:
   QMenu* contextMenu();
   // Asks where, then writes the page as a PDF file there.
   void savePdf();
+  // The print question, asked for the member (Ctrl+P) or for the page.
+  void askToPrint(bool byPage);
+  void pagePrint();
   // Writes the page as a PDF file at path, whole or not at all; says how it went.
   void writePdf(const QString& path);
   // Whether the pane shows the notice of a page whose renderer ended.
   bool crashed() const { return !crashedUrl_.isEmpty(); }
+  // What the notifications of this pane's pages carry in their tag.
+  const QString& notificationMark() const { return notificationMark_; }
 
 private:
   void pageEnded(int status);
@@ -76,8 +81,10 @@ private:
   QString home_;
   bool loading_ = false;
   QString crashedUrl_; // the address shown when the renderer ended
+  QString notificationMark_;
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
+  bool printAsked_ = false;
 #if SLV_ENGINE_PERMISSIONS
   // The requests waiting for the member's answer.
   std::vector<QWebEnginePermission> permissionsAsked_;

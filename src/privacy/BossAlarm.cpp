@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QtMath>
 
 namespace {
@@ -47,13 +48,6 @@ protected:
     for (int r = 1, y = head; y < height(); ++r, y += rowH)
       p.drawText(QRect(0, y, rowHeadW, rowH), Qt::AlignCenter, QString::number(r));
   }
-};
-
-// Clears a flag when the scope ends, however it ends.
-struct Busy {
-  explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
-  ~Busy() { flag_ = false; }
-  bool& flag_;
 };
 
 } // namespace
@@ -147,8 +141,13 @@ void BossAlarm::showAs(bool disguised) {
 
 bool BossAlarm::restoreProcedure() {
   // More state changes arrive while a question is open; the open one decides.
-  if (restoring_)
+  if (restoring_) {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      box->raise();
+      box->activateWindow();
+    }
     return false;
+  }
   // A closed window has nothing to give back, whatever events are still queued.
   if (owner_.isHidden())
     return false;
@@ -157,55 +156,66 @@ bool BossAlarm::restoreProcedure() {
   case slv::privacy::RestoreAction::None:
     return true;
   case slv::privacy::RestoreAction::Ask:
-    return askToRestore();
+    askToRestore();
+    return false;
   case slv::privacy::RestoreAction::Unlock:
-    return unlockToRestore();
+    unlockToRestore();
+    return false;
   }
   return true;
 }
 
-bool BossAlarm::askToRestore() {
-  Busy busy(restoring_);
-  int answer = vbNo;
-  {
-    SurfaceGate::Passage pass(host_.platform().gate());
-    answer = host_.platform().msgBox(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
-                                     vbYesNo + vbInformation,
-                                     QStringLiteral("Ripristino SOLVARINO 3_w"));
-  }
+void BossAlarm::askToRestore() {
+  // The question is the disguise's own: it alone passes, and its answer
+  // comes back here without any other box waiting on it.
+  restoring_ = true;
+  QPointer<BossAlarm> self(this);
+  host_.platform().msgBoxThen(QStringLiteral("Ripristinare il SOLVARINO 3_w ?"),
+                              vbYesNo + vbInformation, QStringLiteral("Ripristino SOLVARINO 3_w"),
+                              {nullptr, false, true}, [self](int answer) {
+                                if (self)
+                                  self->restoreAnswered(answer == vbYes);
+                              });
+}
+
+void BossAlarm::restoreAnswered(bool yes) {
+  restoring_ = false;
   if (owner_.isHidden())
-    return false; // closed meanwhile (the session ended): nothing to give back
-  if (answer == vbNo) {
+    return; // closed meanwhile (the session ended): nothing to give back
+  if (!yes) {
     owner_.showMinimized();
-    return false;
+    return;
   }
   app_.AlarmActive = false;
   takeDisguiseOff();
-  return true;
 }
 
-bool BossAlarm::unlockToRestore() {
-  Busy busy(restoring_);
-  {
-    SurfaceGate::Passage pass(host_.platform().gate());
-    frmRestore dialog(host_.platform(), app_, &owner_);
-    host_.platform().showModal(dialog);
-  }
+void BossAlarm::unlockToRestore() {
+  restoring_ = true;
+  QPointer<BossAlarm> self(this);
+  host_.platform().openModal(new frmRestore(host_.platform(), app_, &owner_),
+                             {nullptr, false, true}, [self](int) {
+                               if (self)
+                                 self->unlockAnswered();
+                             });
+}
+
+void BossAlarm::unlockAnswered() {
+  restoring_ = false;
   if (owner_.isHidden())
-    return false;
+    return;
   switch (slv::privacy::afterUnlock(app_.ForceClose, app_.AlarmActive)) {
   case slv::privacy::AfterUnlock::Closing:
-    return false; // the watchdog ends the program
+    return; // the watchdog ends the program
   case slv::privacy::AfterUnlock::Reminimise:
     app_.RestoreAttempts = 0;
     owner_.showMinimized();
-    return false;
+    return;
   case slv::privacy::AfterUnlock::Restore:
     app_.RestoreAttempts = 0;
     takeDisguiseOff();
-    return true;
+    return;
   }
-  return false;
 }
 
 void BossAlarm::takeDisguiseOff() {

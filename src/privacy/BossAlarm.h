@@ -1,7 +1,7 @@
 #pragma once
 // The boss alarm and the password lock of the main window.
-#include <QObject>
 #include <QByteArray>
+#include <QObject>
 #include <QPixmap>
 
 class AlarmHost;
@@ -22,8 +22,9 @@ public:
 
   // Runs on every resize or window-state change of the main window. When the
   // disguised window has been brought back it asks before showing anything.
-  // Returns true when the window may be repainted, false when it went back to
-  // the task bar, the program is ending, or a question is already open.
+  // Returns true when the window may be repainted now, false when a question
+  // is open (the window is repainted after the restore) or the program is
+  // ending.
   bool restoreProcedure();
 
   // "&Password".
@@ -45,8 +46,12 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  bool askToRestore();
-  bool unlockToRestore();
+  // The restore question or the password box, answered through the two
+  // below: the procedure never waits in a loop of its own.
+  void askToRestore();
+  void unlockToRestore();
+  void restoreAnswered(bool yes);
+  void unlockAnswered();
   void takeDisguiseOff();
   // Shows the window again (shown: as the user restored it) with the
   // program's own identity on the desktop, or withdraws it and shows it

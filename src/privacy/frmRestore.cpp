@@ -4,8 +4,8 @@
 #include "privacy/Dialogs.h"
 #include "privacy/PasswordBox.h"
 #include "privacy/password_rules.h"
-#include "ui/Widgets.h"
 #include "ui/NRV_SLV3.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,21 +50,30 @@ void frmRestore::cmdOk_Click() {
     accept();
     return;
   case slv::privacy::Attempt::Wrong:
-    platform_.msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
-                             QStringLiteral("Ripristino SOLVARINO 3_w"));
+    wrong();
     txtPassword->setFocus();
     return;
   case slv::privacy::Attempt::Exhausted:
-    platform_.msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
-                             QStringLiteral("Ripristino SOLVARINO 3_w"));
-    platform_.msgBox(QStringLiteral("Sono stati effettuati 3 tentativi di ripristino senza "
-                                            "successo, il programma verrà ora chiuso"),
-                             vbCritical, QStringLiteral("AUTOPROTEZIONE SOLVARINO 3_w"));
+    wrong();
+    {
+      // The closing notice is the box's own too.
+      SurfaceGate::Passage pass(platform_.gate());
+      platform_.msgBox(QStringLiteral("Sono stati effettuati 3 tentativi di ripristino senza "
+                                      "successo, il programma verrà ora chiuso"),
+                       vbCritical, QStringLiteral("AUTOPROTEZIONE SOLVARINO 3_w"));
+    }
     app.ForceClose = true;
     app.AlarmActive = false;
     reject();
     return;
   }
+}
+
+void frmRestore::wrong() {
+  // Its message belongs to this box and passes the disguise with it.
+  SurfaceGate::Passage pass(platform_.gate());
+  platform_.msgBox(QStringLiteral("La password inserita non è corretta"), vbCritical,
+                   QStringLiteral("Ripristino SOLVARINO 3_w"));
 }
 
 void frmRestore::cmdCancel_Click() {

@@ -24,6 +24,8 @@ public:
   QPushButton *cmdOk, *cmdCancel;
 
 private:
+  // "La password inserita non è corretta".
+  void wrong();
   Platform& platform_;
   NRV_SLV3& app_;
 };

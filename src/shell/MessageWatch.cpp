@@ -20,9 +20,13 @@
 
 namespace {
 
-// The messages pane's home, where the portal keeps the private messages.
-constexpr std::string_view kMessagesPath = "/msg/";
 const QString kNoteKey = QStringLiteral("messaggi");
+
+// The portal's pages that tell the count: the messages pane's home, where
+// the portal keeps the private messages, and the forum index.
+slv::PortalPlaces portalPlaces() {
+  return {slv::config::portalHost(), "/msg/", "/forum/"};
+}
 
 // Whether address is a page of the portal: the only pages that tell the count.
 bool onPortal(const QString& address) {
@@ -61,11 +65,13 @@ MessageWatch::MessageWatch(frmNRV_SLV3& win) : QObject(&win), win_(win) {
     connect(p, &BrowserPane::loaded, this, [this, p](bool ok) { pageLoaded(*p, ok); });
     connect(p, &BrowserPane::frontRequested, this, [this, k] { bringForward(k); });
   }
-  // The member looking at the messages has seen the count.
+  // The member looking at the messages has seen the count: they come in
+  // front, or the window comes back with them in front.
   win_.WBMess->widget()->installEventFilter(this);
+  win_.installEventFilter(this);
   // The disguise's caption is left alone; the count comes back after it.
   connect(&win_.platform().gate(), &SurfaceGate::disguiseChanged, this, [this](bool on) {
-    if (!on)
+    if (!on && !seenIfLooking())
       showCount();
   });
   win_.platform().setNotificationIcon(ui::appIcon().toImage());
@@ -79,10 +85,23 @@ bool MessageWatch::disguised() const {
   return win_.app().AlarmActive || win_.platform().gate().disguised();
 }
 
+bool MessageWatch::looking() const {
+  return messagesInFront() && !win_.isMinimized() && !disguised();
+}
+
+bool MessageWatch::seenIfLooking() {
+  if (!looking() || !tally_.opened().changed)
+    return false;
+  showCount();
+  return true;
+}
+
 bool MessageWatch::roundDue() const {
-  const BrowserPane& mess = *win_.WBMess;
+  BrowserPane& mess = *win_.WBMess;
+  // A page's question for the pane, open or waiting for it, is the member's too.
   return mnuAvvisa->isChecked() && !messagesInFront() && !mess.busy() &&
-         QApplication::activeModalWidget() == nullptr && onPortal(mess.locationURL());
+         QApplication::activeModalWidget() == nullptr && onPortal(mess.locationURL()) &&
+         !win_.platform().gate().waitsFor(mess.widget());
 }
 
 void MessageWatch::tmrMessages_Timer() {
@@ -106,16 +125,16 @@ void MessageWatch::pageLoaded(BrowserPane& pane, bool ok) {
   QPointer<MessageWatch> self(this);
   pane.readTexts([self](const slv::PageTexts& page) {
     if (self && self->mnuAvvisa->isChecked())
-      self->reading(slv::unreadCount(page, kMessagesPath));
+      self->reading(slv::unreadCount(page, portalPlaces()));
   });
 }
 
 void MessageWatch::reading(std::optional<int> count) {
   const auto step = tally_.reading(count);
-  const bool looking = messagesInFront() && !win_.isMinimized() && !disguised();
-  if (looking)
+  const bool seen = looking();
+  if (seen)
     tally_.opened();
-  if (step.rose && !looking)
+  if (step.rose && !seen)
     tellRise();
   showCount();
 }
@@ -164,7 +183,8 @@ void MessageWatch::mnuAvvisa_Click() {
 }
 
 bool MessageWatch::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && watched == win_.WBMess->widget() && tally_.opened().changed)
-    showCount();
+  if ((event->type() == QEvent::Show && watched == win_.WBMess->widget()) ||
+      (event->type() == QEvent::WindowStateChange && watched == &win_))
+    seenIfLooking();
   return QObject::eventFilter(watched, event);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The watch on the private messages. The portal writes the unread count into
 // each page it serves and never pushes it, so every portal page that loads is
-// read, and the messages pane, while it is not in front, is loaded again now
-// and then. The count shows on the MESSAGGI tab and before the window's
-// caption; a rise asks for the member's attention and shows one desktop
+// read, and the messages pane, while it is not in front and holds nothing of
+// the member's, is loaded again now and then. The count shows on the MESSAGGI
+// tab and before the window's caption until the member looks at the
+// messages; a rise asks for the member's attention and shows one desktop
 // notification. Nothing of it shows while the window is disguised. Page
 // notifications' "Apri" comes here too: it brings their pane forward.
 #include "core/unread_count.h"
@@ -42,6 +43,11 @@ private:
   void tellRise();
   void bringForward(int k);
   bool roundDue() const;
+  // The messages in front of a window the member can see.
+  bool looking() const;
+  // What is there now is seen when the member is looking; true when that
+  // changed what shows (and it was shown).
+  bool seenIfLooking();
   bool messagesInFront() const;
   bool disguised() const;
 

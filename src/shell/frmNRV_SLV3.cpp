@@ -21,6 +21,7 @@
 #include "platform/PageStyles.h"
 #include "platform/Platform.h"
 #include "privacy/BossAlarm.h"
+#include "shell/KeptChoices.h"
 #include "shell/MessageWatch.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
@@ -97,12 +98,21 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   // The desktop's media keys; off the bus while the window is disguised.
   mpris = new MprisPlayer(*this, *fraRadio, this);
   connect(alarm, &BossAlarm::disguised, mpris, &MprisPlayer::setHidden);
+  // The restore answered through its box: the window is drawn again, as at
+  // the end of every resize.
+  connect(alarm, &BossAlarm::disguised, this, [this](bool on) {
+    if (!on) {
+      Form_Paint();
+      askPermissions();
+    }
+  });
   mpris->attach();
   buildMenus();
   buildPanesForTheWeb();
   connectPanels();
   buildPageKeys();
   watch = new MessageWatch(*this);
+  kept = new KeptChoices(*this);
 
   imgXLSico = new QLabel(canvas_);
   imgSLVico = new QLabel(canvas_);
@@ -333,6 +343,7 @@ void frmNRV_SLV3::buildMenus() {
 void frmNRV_SLV3::buildPageKeys() {
   fraFind = new FindBar(canvas_);
   permissions = new PanePermissions(platform_, this);
+  connect(permissions, &PanePermissions::answered, this, &frmNRV_SLV3::askPermissions);
   for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
     connect(p, &BrowserPane::permissionRequested, this,
             [this, p](const QString& site, PanePermission what) {
@@ -405,10 +416,13 @@ void frmNRV_SLV3::startPanes() {
   // At the window's final size, so that the pages are laid out once.
   coverScreen();
   Form_Paint();
+  // The home pages, or the pages of last time when the member asked for them.
   const std::string portal = slv::config::portalHost();
-  WBMain->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/forum/index.php")));
-  WBMess->navigate(QString::fromStdString(slv::config::httpAddress(portal, "/msg/")));
-  WBMail->navigate(QString::fromStdString(slv::config::httpAddress(slv::config::mailHost(), "/")));
+  const std::string homes[3] = {slv::config::httpAddress(portal, "/forum/index.php"),
+                                slv::config::httpAddress(portal, "/msg/"),
+                                slv::config::httpAddress(slv::config::mailHost(), "/")};
+  for (int k = 0; k < 3; ++k)
+    pane(k)->navigate(kept->startAddress(k, QString::fromStdString(homes[k])));
 }
 
 void frmNRV_SLV3::stopTimers() {
@@ -721,6 +735,7 @@ void frmNRV_SLV3::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  kept->saveAtClose();
   stopTimers();
   WMP->stop();
   // What waits for an answer gets its default: the program is ending.

@@ -19,6 +19,7 @@ class EmoTrayPanel;
 class FavouritesPanel;
 class FindBar;
 class ForumPanel;
+class KeptChoices;
 class MediaPlayer;
 class MessageWatch;
 class MprisPlayer;
@@ -95,7 +96,7 @@ public:
   void FindInPage();
   void PrintPage();
   void ZoomPage(int direction);
-  // "Lettura scura": the three panes' pages dark, or as they are, for the session.
+  // "Lettura scura": the three panes' pages dark, or as they are.
   void mnuLetturaScura_Click();
 
   // --- activity monitor
@@ -149,6 +150,7 @@ public:
   PanePermissions* permissions = nullptr;
   MprisPlayer* mpris = nullptr;
   MessageWatch* watch = nullptr; // the unread private messages
+  KeptChoices* kept = nullptr;   // what the member chose, back at the next start
 
   // menus
   QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;

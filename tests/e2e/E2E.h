@@ -3,8 +3,8 @@
 // player and clipboard) under a real X display, against the local portal.
 #include "platform/QtPlatform.h"
 #include "portal/Portal.h"
-#include "ui/NRV_SLV3.h"
 #include "shell/frmNRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -27,6 +27,29 @@ public:
   int showModal(QDialog& dialog) override {
     return onModal ? onModal(dialog) : QtPlatform::showModal(dialog);
   }
+  // The same answers for the boxes answered through a callback.
+  void msgBoxThen(const QString& text, int style, const QString& title, SurfaceGate::Way way,
+                  std::function<void(int)> answered) override {
+    const int answer = onMsgBox ? onMsgBox(text, style) : kShowBox;
+    if (answer == kShowBox)
+      return QtPlatform::msgBoxThen(text, style, title, way, std::move(answered));
+    if (answered)
+      answered(answer);
+  }
+  void openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) override {
+    if (!onModal)
+      return QtPlatform::openModal(dialog, way, std::move(done));
+    const int result = onModal(*dialog);
+    if (done)
+      done(result);
+    delete dialog;
+  }
+  void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
+                      std::function<void(const QString&)> chosen) override {
+    if (!onSave)
+      return QtPlatform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
+    chosen(onSave(proposedPath));
+  }
   // A page's own boxes and dialogs, answered the same way when a test says.
   int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
               bool offerSilence, bool* silence) override {
@@ -40,6 +63,8 @@ public:
     return onModal ? onModal(dialog) : QtPlatform::showPageDialog(dialog, pane);
   }
   QString folder;
+  // onMsgBox answers this to have the real box shown.
+  static constexpr int kShowBox = -1;
   std::function<QString(const QString& proposedPath)> onSave;
   std::function<int(const QString& text, int style)> onMsgBox;
   std::function<int(QDialog&)> onModal;

@@ -41,6 +41,17 @@ public:
     messages << QStringLiteral("%1|%2|%3").arg(style).arg(title, text);
     return vbOK;
   }
+  // The same answers for the choices and boxes answered through a callback.
+  void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject*,
+                      std::function<void(const QString&)> chosen) override {
+    chosen(saveFileName(title, proposedPath));
+  }
+  void msgBoxThen(const QString& text, int style, const QString& title, SurfaceGate::Way,
+                  std::function<void(int)> answered) override {
+    const int answer = msgBox(text, style, title);
+    if (answered)
+      answered(answer);
+  }
   QString saveAnswer;
   QStringList proposals, messages;
 };

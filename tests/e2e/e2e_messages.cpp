@@ -67,9 +67,6 @@ TEST(Messages, ARiseFindsTheMemberAndWaitsBehindTheDisguise) {
   };
   e2e::Run run;
   ASSERT_TRUE(run.serve());
-  // The mail on a site of its own, so its page's notification names its pane.
-  const QString mailHost = QStringLiteral("http://localhost:%1").arg(run.portal.port());
-  qputenv("SLV_MAIL_HOST", mailHost.mid(7).toUtf8());
   frmNRV_SLV3* w = run.start();
   ASSERT_NE(w, nullptr);
   BrowserPane& mess = *w->WBMess;
@@ -95,10 +92,11 @@ TEST(Messages, ARiseFindsTheMemberAndWaitsBehindTheDisguise) {
   EXPECT_EQ(asked(), before);
   runScript(mess, "document.querySelector('textarea').value = ''");
 
-  // A page's own notification takes the same road, as text; "Apri" brings its pane.
+  // A page's own notification takes the same road, as text; "Apri" brings its
+  // pane, though the forum shows the same site.
   run.platform.onMsgBox = [](const QString&, int) { return vbYes; };
   w->pboWins_Click(2);
-  w->WBMail->navigate(mailHost + "/prove/notifiche.html");
+  w->WBMail->navigate(run.portal.url("/prove/notifiche.html"));
   QWebEnginePage& mail = *static_cast<WebEnginePane&>(*w->WBMail).view()->page();
   ASSERT_TRUE(e2e::waitFor([&] { return mail.title() == "Notifiche: granted"; }));
   runScript(*w->WBMail, "new Notification('Dalla posta', {body: '<b>ciao</b>'})");

@@ -276,6 +276,10 @@ TEST_F(Panes, APermissionWaitsForItsPaneAndFullScreenComesBack) {
   ASSERT_TRUE(
       e2e::waitFor([&] { return (full = QApplication::activeWindow()) != w && full != nullptr; }));
   EXPECT_TRUE(full->isFullScreen());
+  // A page's notification meanwhile: the pane's view makes no page of its own.
+  runJs(mess, "new Notification('Avviso').onshow = () => document.title = 'Notifiche: vista'");
+  ASSERT_TRUE(e2e::waitFor([&] { return mess->title() == "Notifiche: vista"; }));
+  EXPECT_EQ(main->findChildren<QWebEnginePage*>(), QList<QWebEnginePage*>{page});
   QTest::keyClick(full, Qt::Key_Escape);
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
   EXPECT_EQ(main->page(), page);

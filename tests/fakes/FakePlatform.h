@@ -34,8 +34,13 @@ public:
   void print() override { calls << QStringLiteral("print"); }
   // Counted apart from calls: it changes no page.
   void leaveFullScreen() override { ++fullScreenLeft; }
-  // Hands back the texts the test set.
-  void readTexts(std::function<void(const slv::PageTexts&)> done) override { done(texts); }
+  // Hands back the texts the test set, at the pane's address unless they name one.
+  void readTexts(std::function<void(const slv::PageTexts&)> done) override {
+    slv::PageTexts page = texts;
+    if (page.address.empty())
+      page.address = location.toStdString();
+    done(page);
+  }
   void answerPermission(const QString& site, PanePermission what, bool granted) override {
     calls << QStringLiteral("permission %1 %2 %3")
                  .arg(site)
@@ -128,6 +133,13 @@ public:
   QString applicationFolder() const override { return folder; }
   int showModal(QDialog& dialog) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
+  // A save choice the test answers later, when onChooseSave is set.
+  void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
+                      std::function<void(const QString&)> chosen) override {
+    if (!onChooseSave)
+      return Platform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
+    onChooseSave(std::move(chosen));
+  }
   void notify(const QString& key, const QString& summary, std::function<void()> open) override {
     events << "notify " + key + " " + summary;
     opens.push_back(std::move(open));
@@ -147,6 +159,7 @@ public:
   // Answers for the next save-as choices ("" gives up); given up when empty.
   std::deque<QString> saveAnswers;
   QStringList savePathsProposed;
+  std::function<void(std::function<void(const QString&)>)> onChooseSave;
   QSize screen{1280, 1024};
   QString folder;
   std::vector<FakeBrowserPane*> panes;

@@ -97,3 +97,22 @@ TEST(DownloadNames, TheProposalIsTheDownloadFolderAndTheBareName) {
   EXPECT_EQ(DownloadHandler::proposedPath("/home/u/Scaricati", ""), "/home/u/Scaricati/download");
   EXPECT_EQ(DownloadHandler::proposedPath("", "a.txt"), "a.txt");
 }
+
+TEST_F(Downloads, APanesSaveChoicesComeOneAtATimeAndAFloodIsRefusedWithOneNotice) {
+  std::vector<std::function<void(const QString&)>> asked;
+  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
+    asked.push_back(std::move(chosen));
+  };
+  std::vector<std::unique_ptr<FakeDownload>> offered;
+  for (int i = 0; i < 3 + int(DownloadHandler::kWaiting); ++i) {
+    offered.push_back(std::make_unique<FakeDownload>(platform.events, QStringLiteral("f.zip")));
+    handler.handle(*offered.back());
+  }
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(platform.events.count("cancel"), 2); // one asked, ten waiting, two refused
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, DownloadHandler::refusedText());
+  asked[0](QString()); // given up: that one is cancelled and the next is asked
+  EXPECT_EQ(platform.events.count("cancel"), 3);
+  EXPECT_EQ(asked.size(), 2u);
+}

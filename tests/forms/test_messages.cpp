@@ -3,11 +3,15 @@
 #include "fakes/MainFixture.h"
 
 #include "core/config.h"
+#include "platform/PageReader.h"
 #include "privacy/BossAlarm.h"
 #include "shell/MessageWatch.h"
 #include "ui/Widgets.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QTimer>
+#include <QVariantMap>
 
 namespace {
 
@@ -69,6 +73,71 @@ TEST_F(Messages, ARoundReloadsTheMessagesOnlyAwayFromTheFrontAtRestAndUntouched)
   w.pboWins_Click(1);
   w.watch->tmrMessages_Timer();
   EXPECT_EQ(navigations(1), 2);
+}
+
+// The reader's script tells what the page holds of the member's; the watch gets one answer.
+TEST(PageReaderResult, AFrameItCannotReadOrAChosenFileHoldsThePage) {
+  const auto holds = [](const QString& what, int n) {
+    QVariantMap held{{"typed", false}, {"files", 0}, {"dialog", false}, {"sealedFrames", 0}};
+    held[what] = n;
+    return PageReader::fromScript(QVariantMap{{"held", held}}).holdsInput;
+  };
+  EXPECT_FALSE(holds("files", 0));
+  EXPECT_TRUE(holds("sealedFrames", 1));                      // a reply's editor from another site
+  EXPECT_TRUE(holds("files", 1));                             // an attachment chosen
+  EXPECT_TRUE(PageReader::fromScript(QVariant()).holdsInput); // nothing read: left alone
+}
+
+TEST_F(Messages, AQuestionOfThePageForTheMessagesPaneStopsTheRound) {
+  frmNRV_SLV3& w = load();
+  pageLoads(1, portal("/msg/"), "Messaggi");
+  SurfaceGate& gate = platform.gate();
+  QWidget* mess = pane(1).widget();
+  // Asked while the forum is in front: it waits for the messages pane.
+  {
+    QDialog question;
+    QTimer::singleShot(0, [&] {
+      EXPECT_FALSE(gate.waitsFor(pane(0).widget()));
+      w.watch->tmrMessages_Timer();
+      question.reject();
+    });
+    gate.ask(question, mess);
+  }
+  EXPECT_EQ(navigations(1), 1);
+  // Open on the messages pane, and the member went to the forum.
+  w.pboWins_Click(1);
+  {
+    QDialog question;
+    QTimer::singleShot(0, [&] {
+      EXPECT_TRUE(question.isVisible());
+      w.pboWins_Click(0);
+      w.watch->tmrMessages_Timer();
+      question.reject();
+    });
+    gate.ask(question, mess);
+  }
+  EXPECT_EQ(navigations(1), 1);
+  EXPECT_FALSE(gate.waitsFor(mess));
+  // Answered: the round goes on.
+  w.watch->tmrMessages_Timer();
+  EXPECT_EQ(navigations(1), 2);
+}
+
+TEST_F(Messages, TheWindowBackWithTheMessagesInFrontHasSeenTheCount) {
+  frmNRV_SLV3& w = load();
+  w.pboWins_Click(1);
+  w.showMinimized();
+  pageLoads(1, portal("/msg/"), "(2) Messaggi");
+  EXPECT_EQ(tab(), "MESSAGGI (2)");
+  w.showNormal();
+  EXPECT_EQ(tab(), "MESSAGGI");
+  EXPECT_EQ(w.windowTitle(), frmNRV_SLV3::normalCaption());
+  // Back with the forum in front: the count stays until the messages come.
+  w.pboWins_Click(0);
+  w.showMinimized();
+  pageLoads(1, portal("/msg/"), "(3) Messaggi");
+  w.showNormal();
+  EXPECT_EQ(tab(), "MESSAGGI (3)");
 }
 
 TEST_F(Messages, TheDisguiseKeepsItsCaptionAndTheCountComesBackAfterIt) {

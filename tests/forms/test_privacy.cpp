@@ -1,6 +1,7 @@
 // The boss alarm, the password lock and the close decision of the main window.
 #include "forms/test_privacy_fixture.h"
 #include "media/MultimediaPanel.h"
+#include "platform/SurfaceGate.h"
 #include "privacy/BossAlarm.h"
 #include "ui/Widgets.h"
 
@@ -472,4 +473,55 @@ TEST_F(Privacy, TheAlarmKeyFromAnOpenBoxHidesItUnansweredAndTheRestoreBringsItBa
   });
   EXPECT_EQ(platform.gate().ask(box), QDialog::Accepted);
   EXPECT_EQ(platform.messages.size(), 1u); // one restore question
+}
+
+TEST_F(Privacy, TheAlarmOverANoticeTheRestoreReleasedStillGetsTheRestoreQuestionEachTime) {
+  auto& w = load();
+  w.mnuAlert->trigger();
+  // A file finished saving under the disguise: its notice stays open after the restore.
+  QPointer<QDialog> notice;
+  platform.gate().tell([&] {
+    notice = new QDialog(&w);
+    platform.gate().open(notice, {});
+  });
+  for (int round = 0; round < 3; ++round) {
+    platform.answers = {vbYes};
+    bringBack();
+    ASSERT_FALSE(app.AlarmActive);
+    ASSERT_TRUE(notice && notice->isVisible());
+    w.mnuAlert->trigger();
+    EXPECT_FALSE(notice->isVisible());
+  }
+  EXPECT_EQ(texts().count(QStringLiteral("Ripristinare il SOLVARINO 3_w ?")), 3);
+}
+
+TEST(Gate, APanesBoxShowsAtOnceAndItsAnswerFreesItsPaneWhileAnotherPanesBoxWaits) {
+  SurfaceGate gate;
+  QWidget forum, messages;
+  gate.addPane(&forum);
+  gate.addPane(&messages);
+  gate.setFront(&forum);
+  QDialog behind, front;
+  QTimer::singleShot(0, &front, [&] {
+    // Asked inside the wait of the box held for the messages pane.
+    EXPECT_FALSE(behind.isVisible());
+    EXPECT_FALSE(messages.isEnabled());
+    QTimer::singleShot(0, &front, [&] {
+      EXPECT_TRUE(front.isVisible());
+      EXPECT_FALSE(forum.isEnabled());
+      front.accept();
+    });
+    EXPECT_EQ(gate.ask(front, &forum), QDialog::Accepted);
+    EXPECT_TRUE(forum.isEnabled());
+    EXPECT_FALSE(behind.isVisible());
+    EXPECT_TRUE(gate.waitsFor(&messages));
+    gate.setFront(&messages);
+    QTimer::singleShot(0, &behind, [&] {
+      EXPECT_TRUE(behind.isVisible());
+      behind.reject();
+    });
+  });
+  EXPECT_EQ(gate.ask(behind, &messages), QDialog::Rejected);
+  EXPECT_TRUE(messages.isEnabled());
+  EXPECT_FALSE(gate.waitsFor(&messages));
 }

@@ -117,14 +117,28 @@ QByteArray Portal::page(const QString& title, const QString& body) {
 }
 
 Portal::Portal() {
-  // The board's header: a link to the messages with the unread count in a
-  // badge, hidden at zero.
+  // The board's header, as a common forum software writes it: the
+  // notifications with a badge of their own, then the private messages with
+  // the unread count in a badge, hidden at zero. Both links are relative: on
+  // the messages page the first lands below the messages folder.
   const auto header = [this] {
-    return QStringLiteral("<p><a href=\"/msg/\">Messaggi privati <span class=\"badge\"%1>%2</span>"
-                          "</a></p>")
+    return QStringLiteral("<p><a href=\"notifiche.php\">Notifiche <span class=\"badge\">5</span>"
+                          "</a> &middot; <a href=\"../msg/\">Messaggi privati "
+                          "<span class=\"badge\"%1>%2</span></a></p>")
         .arg(unread > 0 ? QString() : QStringLiteral(" hidden"))
         .arg(unread);
   };
+  for (const char* path : {"/forum/notifiche.php", "/msg/notifiche.php"})
+    handle(QString::fromLatin1(path), [header](const QHttpServerRequest&) {
+      return html(QStringLiteral("Notifiche"), header() + QStringLiteral("<p>5 notifiche.</p>"));
+    });
+  // A topic whose title and posts look like a count: none of it is one.
+  handle(QStringLiteral("/forum/viewtopic.php"), [header](const QHttpServerRequest&) {
+    return html(QStringLiteral("(3) domande"),
+                header() + QStringLiteral("<div class=\"post\"><p>Guardate qui: <a href=\"/msg/\" "
+                                          "class=\"postlink\"><b>42</b></a></p><p>Oggi ho 5 nuovi "
+                                          "messaggi!</p></div>"));
+  });
   handle(QStringLiteral("/prove/nuovi"), [this](const QHttpServerRequest& req) {
     unread = QUrlQuery(req.url()).queryItemValue(QStringLiteral("n")).toInt();
     return html(QStringLiteral("Messaggi non letti"), QString::number(unread));
@@ -144,7 +158,8 @@ Portal::Portal() {
     return html(QStringLiteral("Forum f=%1").arg(f.toHtmlEscaped()),
                 QStringLiteral("<p>Discussioni del forum %1.</p>"
                                "<ul><li><a href=\"/prove/discussione.html\">L'orto sul "
-                               "balcone</a></li></ul>")
+                               "balcone</a></li><li><a href=\"/forum/viewtopic.php?t=7\">(3) "
+                               "domande</a></li></ul>")
                     .arg(f.toHtmlEscaped()));
   });
   handle(QStringLiteral("/forum/viewonline.php"), [](const QHttpServerRequest&) {
@@ -172,7 +187,11 @@ Portal::Portal() {
   });
   handle(QStringLiteral("/msg/"), [header](const QHttpServerRequest&) {
     return html(QStringLiteral("Messaggi privati"),
-                header() + QStringLiteral("<form><textarea name=testo></textarea></form>"));
+                header() + QStringLiteral("<form><textarea name=testo></textarea></form>"
+                                          "<p>Pagine: <a href=\"?p=1\"><b>1</b></a> "
+                                          "<a href=\"?p=2\"><b>2</b></a></p>"
+                                          "<p><a href=\"/prove/risposta.html\">Rispondi con "
+                                          "allegato</a></p>"));
   });
   handle(QStringLiteral("/"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Posta web"), QStringLiteral("<p>Casella di posta.</p>"));

@@ -66,3 +66,35 @@ TEST(SurfaceGate, PageTextIsCutOnCharactersAndLosesNothingShort) {
   const std::string big(1 << 20, 'x');
   EXPECT_EQ(plainDisplayText(big).size(), 3000u + 3u);
 }
+
+TEST(SurfaceGate, UnderTheDisguiseOnlyItsOwnBoxPassesAndAnAnsweredQuestionHasItsInnerOnesFirst) {
+  SurfaceQueue q;
+  GateState s{true, 1};
+  SurfaceItem restore{1, Q, 0};
+  restore.disguiseOwn = true;
+  EXPECT_EQ(q.arrive(restore, s), SurfaceAction::Show);
+  // While it is up nothing else passes: not the program's, not the front pane's.
+  EXPECT_EQ(q.arrive({2, Q, 0}, s), SurfaceAction::Hold);
+  EXPECT_EQ(q.arrive({3, Q, 1}, s), SurfaceAction::Hold);
+  EXPECT_EQ(q.next(s), std::nullopt);
+  EXPECT_TRUE(q.waitsFor(1));
+  EXPECT_FALSE(q.waitsFor(2));
+
+  // The engine's questions nest: 10 (front pane) holds 11 (pane 2) and 12 (pane 3).
+  s.disguised = false;
+  q.dropAll();
+  NestedQuestions nested;
+  for (int id : {10, 11, 12})
+    nested.push(id);
+  EXPECT_EQ(q.arrive({11, Q, 2}, s), SurfaceAction::Hold);
+  EXPECT_EQ(q.arrive({12, Q, 3}, s), SurfaceAction::Hold);
+  EXPECT_EQ(nested.innerOf(10), (std::vector<int>{11, 12}));
+  nested.pop(11);
+  // 10 answered: it returns only after 12, which now shows although its pane is behind.
+  for (int inner : nested.innerOf(10))
+    q.hurry(inner);
+  EXPECT_EQ(q.next(s), 12);
+  EXPECT_EQ(q.next(s), std::nullopt); // 11 left the nest: it still waits for its pane
+  EXPECT_TRUE(nested.innerOf(12).empty());
+  EXPECT_TRUE(nested.innerOf(99).empty());
+}

@@ -8,53 +8,87 @@ using slv::unreadCount;
 
 namespace {
 
-PageTexts header(const std::string& href, std::vector<PageTexts::Element> elements) {
-  PageTexts p;
-  p.links.push_back({href, std::move(elements)});
-  return p;
+using Elements = std::vector<PageTexts::Element>;
+using Links = std::vector<PageTexts::Link>;
+
+const std::string kSite = "http://portale.example";
+const std::string kIndex = kSite + "/forum/index.php", kMessages = kSite + "/msg/";
+const std::string kTopic = kSite + "/forum/viewtopic.php?t=7";
+
+PageTexts::Link badged(const std::string& href, const std::string& badge, bool hidden = false) {
+  return {href, {{"Messaggi privati", false}, {badge, hidden}}, "", false};
+}
+// The board's header, relative links resolved: notifications with a badge of their own first.
+Links header(const std::string& at, const std::string& badge, bool hidden = false) {
+  return {badged(at + "notifiche.php", "5"), badged(kMessages, badge, hidden)};
+}
+PageTexts page(const std::string& address, Links links, const std::string& title = "",
+               const std::string& text = "") {
+  return {address, title, std::move(links), text, false};
+}
+Links plus(Links a, const Links& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 } // namespace
 
-TEST(UnreadCount, FirstOfBadgeTitleAndSentence) {
-  const std::string pm = "http://portale.example/ucp.php?i=pm&folder=inbox";
-  EXPECT_EQ(unreadCount(header(pm, {{"Messaggi privati", false}, {"2", false}}), "/msg/"), 2);
-  EXPECT_EQ(unreadCount(header("http://p.example/msg/", {{"(3)", false}}), "/msg/"), 3);
-  EXPECT_EQ(unreadCount(header("http://p.example/msg?x", {{"99+", false}}), "/msg/"), 99);
-  // The badge wins over the title; the title over the text.
-  PageTexts p = header(pm, {{"4", false}});
-  p.title = "(7) Indice";
-  p.text = "Hai 9 nuovi messaggi";
-  EXPECT_EQ(unreadCount(p, "/msg/"), 4);
-  p.links.clear();
-  EXPECT_EQ(unreadCount(p, "/msg/"), 7);
-  p.title = "Indice (7)";
-  EXPECT_EQ(unreadCount(p, "/msg/"), 9);
-  p.text = "You have 1 NEW MESSAGE";
-  EXPECT_EQ(unreadCount(p, "/msg/"), 1);
-  // A board hides its badge at zero.
-  EXPECT_EQ(unreadCount(header(pm, {{"5", true}}), "/msg/"), 0);
-}
-
-TEST(UnreadCount, BadPagesGiveASaneCountOrNone) {
-  EXPECT_EQ(unreadCount(PageTexts{}, "/msg/"), std::nullopt);
-  // Not links to the messages, or numbers that are not counts.
-  EXPECT_EQ(unreadCount(header("http://p.example/message/", {{"2", false}}), "/msg/"),
-            std::nullopt);
-  EXPECT_EQ(unreadCount(header("http://p.example/forum/?msg/", {{"2", false}}), "/msg/"),
-            std::nullopt);
+// Each page shape, with the count it must give.
+TEST(UnreadCount, PageShapes) {
+  const Links post{badged(kMessages, "42")};
+  const struct {
+    const char* what;
+    PageTexts page;
+    std::optional<int> count;
+  } shapes[] = {
+      {"the real header with 2", page(kIndex, header(kSite + "/forum/", "2")), 2},
+      {"notifications first, on the messages page", page(kMessages, header(kMessages, "2")), 2},
+      {"a zero badge and a post linking the messages folder",
+       page(kTopic, plus(header(kMessages, "0"), post)), 0},
+      {"a hidden badge, the title and the sentence",
+       page(kIndex, header(kMessages, "7", true), "(7) Indice", "Hai 9 nuovi messaggi"), 0},
+      {"page numbers",
+       page(kMessages, plus(header(kMessages, "0", true), {badged(kMessages + "?p=2", "2")})), 0},
+      {"page numbers alone",
+       page(kMessages,
+            {badged(kMessages + "?p=2", "2"), badged(kSite + "/ucp.php?i=pm&start=25", "2")}),
+       std::nullopt},
+      {"a topic title", page(kTopic, {}, "(3) domande"), std::nullopt},
+      {"the sentence in a post", page(kTopic, {}, "Forum", "ho 5 nuovi messaggi"), std::nullopt},
+      {"a common board's header",
+       page(kTopic, plus({badged(kSite + "/ucp.php?i=pm&folder=inbox", "(3)")}, post)), 3},
+      {"the link's own sentence",
+       page(kTopic, {{kSite + "/ucp.php?i=pm", {}, "Hai 2 nuovi messaggi", false}}), 2},
+      {"a hidden copy of the header first",
+       page(kTopic, plus({{kMessages, {{"5", false}}, "", true}}, header(kMessages, "99+"))), 99},
+      {"the portal by its default port",
+       page(kTopic, {badged("HTTP://Portale.Example:80/msg#x", "4")}), 4},
+      {"not the messages page",
+       page(kTopic, {badged(kSite + "/search.php?multi=pm", "6"),
+                     badged(kSite + "/ucp.php?i=pm&mode=view&p=5", "6"),
+                     badged("http://altro.example/msg/", "6"), badged(kSite + ":8080/msg/", "6"),
+                     badged(kSite + "/message/", "6"), badged(kSite + "/forum/?msg/", "6")}),
+       std::nullopt},
+      {"the index's title", page(kIndex, {}, "(7) Indice", "Hai 9 nuovi messaggi"), 7},
+      {"the index's sentence", page(kSite + "/forum/", {}, "Indice (7)", "You have 1 NEW MESSAGE"),
+       1},
+      {"a message read", page(kSite + "/msg/leggi.php?id=3", {}, "(3) Re: ciao"), std::nullopt},
+      {"numbers that are not counts",
+       page(kIndex, {}, "(-3) Indice", "-3 nuovi messaggi, 123456 new messages, 12nuovi messaggi"),
+       std::nullopt},
+      {"an empty page", PageTexts{}, std::nullopt},
+  };
+  const slv::PortalPlaces portal{"portale.example", "/msg/", "/forum/"};
+  for (const auto& s : shapes)
+    EXPECT_EQ(unreadCount(s.page, portal), s.count) << s.what;
+  // A badge that is no count is none: zero.
   for (const char* bad : {"99999", "-3", "due", "2 3", "(2", "2)", "1.5"})
-    EXPECT_EQ(unreadCount(header("http://p.example/msg/", {{bad, false}}), "/msg/"), std::nullopt)
-        << bad;
-  PageTexts p;
-  p.title = "(-3) Indice";
-  p.text = "-3 nuovi messaggi, 123456 new messages, 12nuovi messaggi";
-  EXPECT_EQ(unreadCount(p, "/msg/"), std::nullopt);
-  // Twenty badges: the first shown one counts.
-  std::vector<PageTexts::Element> many(20, {"8", false});
+    EXPECT_EQ(unreadCount(page(kTopic, {badged(kMessages, bad)}), portal), 0) << bad;
+  // Twenty elements: the first shown number counts.
+  Elements many(20, {"8", false});
   many[0] = {"x", false};
   many[1] = {"6", true};
-  EXPECT_EQ(unreadCount(header("http://p.example/msg/", many), "/msg/"), 8);
+  EXPECT_EQ(unreadCount(page(kTopic, {{kMessages, many, "", false}}), portal), 8);
 }
 
 TEST(UnreadCount, BadgeSummaryAndInterval) {
