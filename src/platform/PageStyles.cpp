@@ -9,6 +9,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 
 namespace {
 
@@ -62,12 +63,26 @@ QString styleScript(const QString& css) {
 
 } // namespace
 
+bool PageStyles::engineDarkMode() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+  return true;
+#else
+  return false;
+#endif
+}
+
 void PageStyles::setDark(bool on) {
   if (dark_ == on)
     return;
   dark_ = on;
   // The ground before a page paints: no white flash between pages.
   page_.setBackgroundColor(on ? kDarkGround : QColor(Qt::white));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+  // The engine darkens each colour of the page on its own, so a header bar
+  // and the boxes of a forum keep their grounds apart; the page shown
+  // changes with it, without a reload.
+  page_.settings()->setAttribute(QWebEngineSettings::ForceDarkMode, on);
+#endif
   apply();
 }
 
@@ -79,7 +94,7 @@ void PageStyles::setMemberCss(const QString& css) {
 }
 
 void PageStyles::apply() {
-  QString css = dark_ ? QString::fromUtf8(kDarkCss) : QString();
+  QString css = dark_ && !engineDarkMode() ? QString::fromUtf8(kDarkCss) : QString();
   if (!member_.isEmpty())
     css += QLatin1Char('\n') + member_;
   const QString source = styleScript(css);

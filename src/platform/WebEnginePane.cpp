@@ -28,6 +28,7 @@
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
@@ -52,19 +53,34 @@ QString crashNotice(const QString& address) {
       .arg(address.toHtmlEscaped());
 }
 
+// What a site may ask for, as the program asks the member. Qt 6.8 brought
+// permissions of their own (QWebEnginePermission) in place of the page's
+// features.
+#if SLV_ENGINE_PERMISSIONS
+using Feature = QWebEnginePermission::PermissionType;
+#else
+using Feature = QWebEnginePage::Feature;
+#endif
 struct FeatureName {
-  QWebEnginePage::Feature feature;
+  Feature feature;
   PanePermission what;
 };
 const FeatureName kFeatures[] = {
-    {QWebEnginePage::Notifications, PanePermission::Notifications},
-    {QWebEnginePage::Geolocation, PanePermission::Location},
-    {QWebEnginePage::MediaVideoCapture, PanePermission::Camera},
-    {QWebEnginePage::MediaAudioCapture, PanePermission::Microphone},
-    {QWebEnginePage::MediaAudioVideoCapture, PanePermission::CameraAndMicrophone},
-    {QWebEnginePage::DesktopVideoCapture, PanePermission::ScreenSharing},
-    {QWebEnginePage::DesktopAudioVideoCapture, PanePermission::ScreenSharing},
+    {Feature::Notifications, PanePermission::Notifications},
+    {Feature::Geolocation, PanePermission::Location},
+    {Feature::MediaVideoCapture, PanePermission::Camera},
+    {Feature::MediaAudioCapture, PanePermission::Microphone},
+    {Feature::MediaAudioVideoCapture, PanePermission::CameraAndMicrophone},
+    {Feature::DesktopVideoCapture, PanePermission::ScreenSharing},
+    {Feature::DesktopAudioVideoCapture, PanePermission::ScreenSharing},
 };
+
+const FeatureName* featureName(Feature feature) {
+  for (const auto& f : kFeatures)
+    if (f.feature == feature)
+      return &f;
+  return nullptr;
+}
 
 // A mouse button, or a key that follows the link that has the focus.
 bool isLinkActivation(const QEvent* event) {
@@ -112,16 +128,32 @@ WebEnginePane::WebEnginePane(QWebEngineProfile* profile, Platform& platform, QWi
   connect(page_, &QWebEnginePage::fullScreenRequested, this,
           [this](QWebEngineFullScreenRequest request) { fullScreen(request); });
   connect(page_, &QWebEnginePage::printRequested, this, &WebEnginePane::pagePrint);
+#if SLV_ENGINE_PERMISSIONS
+  // The program keeps the member's answers for the session itself: the
+  // engine asks every time and stores none of them on disk.
+  profile->setPersistentPermissionsPolicy(
+      QWebEngineProfile::PersistentPermissionsPolicy::AskEveryTime);
+  connect(page_, &QWebEnginePage::permissionRequested, this, [this](QWebEnginePermission request) {
+    const FeatureName* f = featureName(request.permissionType());
+    if (f == nullptr) {
+      // Anything else (the mouse pointer, say) is not the program's to give.
+      request.deny();
+      return;
+    }
+    permissionsAsked_.push_back(request);
+    emit permissionRequested(request.origin().toString(QUrl::RemovePath), f->what);
+  });
+#else
   connect(page_, &QWebEnginePage::featurePermissionRequested, this,
           [this](const QUrl& origin, QWebEnginePage::Feature feature) {
-            for (const auto& f : kFeatures)
-              if (f.feature == feature) {
-                emit permissionRequested(origin.toString(QUrl::RemovePath), f.what);
-                return;
-              }
+            if (const FeatureName* f = featureName(feature)) {
+              emit permissionRequested(origin.toString(QUrl::RemovePath), f->what);
+              return;
+            }
             // Anything else (the mouse pointer, say) is not the program's to give.
             page_->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
           });
+#endif
   connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
     delete printer_;
     printer_ = nullptr;
@@ -320,12 +352,26 @@ void WebEnginePane::writePdf(const QString& path) {
 }
 
 void WebEnginePane::answerPermission(const QString& site, PanePermission what, bool granted) {
+#if SLV_ENGINE_PERMISSIONS
+  // Every request of the site for it that waits gets the answer.
+  std::erase_if(permissionsAsked_, [&](const QWebEnginePermission& request) {
+    const FeatureName* f = featureName(request.permissionType());
+    if (f == nullptr || f->what != what || request.origin().toString(QUrl::RemovePath) != site)
+      return false;
+    if (granted)
+      request.grant();
+    else
+      request.deny();
+    return true;
+  });
+#else
   const QUrl origin(site);
   for (const auto& f : kFeatures)
     if (f.what == what)
       page_->setFeaturePermission(origin, f.feature,
                                   granted ? QWebEnginePage::PermissionGrantedByUser
                                           : QWebEnginePage::PermissionDeniedByUser);
+#endif
 }
 
 void WebEnginePane::readTexts(std::function<void(const slv::PageTexts&)> done) {

@@ -2,7 +2,16 @@
 #include "platform/BrowserPane.h"
 
 #include <QPointer>
+#include <QtGlobal>
 #include <memory>
+#include <vector>
+
+// Qt 6.8 asks for a site's permissions with QWebEnginePermission; earlier
+// engines with the page's features, deprecated since.
+#define SLV_ENGINE_PERMISSIONS (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+#if SLV_ENGINE_PERMISSIONS
+#include <QWebEnginePermission>
+#endif
 
 class PageStyles;
 class PanePage;
@@ -76,4 +85,8 @@ private:
   QPointer<QWebEngineView> fullView_;
   QPrinter* printer_ = nullptr;
   bool printAsked_ = false;
+#if SLV_ENGINE_PERMISSIONS
+  // The requests waiting for the member's answer.
+  std::vector<QWebEnginePermission> permissionsAsked_;
+#endif
 };

@@ -19,7 +19,8 @@ class PanesOnWindow : public MainFixture {
 protected:
   frmNRV_SLV3& loadActive() {
     frmNRV_SLV3& w = load();
-    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     return w;
   }
   void key(int k) { QTest::keyClick(win.get(), Qt::Key(k), Qt::ControlModifier); }

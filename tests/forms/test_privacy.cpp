@@ -356,7 +356,8 @@ TEST_F(Privacy, TheDialogsAreCentredOnTheScreenWithTheFirstBoxFocused) {
     EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     // The first box comes first in the tab order.
     d.show();
-    QApplication::setActiveWindow(&d);
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
     EXPECT_EQ(QApplication::focusWidget(), d.txtPassword);
     EXPECT_EQ(d.txtPassword->nextInFocusChain(), d.txtConferma);
     d.cmdCancel->click();

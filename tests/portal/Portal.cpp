@@ -8,10 +8,22 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QMimeDatabase>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrlQuery>
 #include <memory>
+
+// Qt 6.8's HTTP server left its technology preview with another API: a
+// server bound to a listening QTcpServer, headers as QHttpHeaders, no socket
+// behind a responder.
+#define SLV_HTTP_HEADERS (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+#if SLV_HTTP_HEADERS
+#include <QHttpHeaders>
+#include <QSslServer>
+#endif
 
 #ifndef SLV_PORTAL_WWW
 #define SLV_PORTAL_WWW ""
@@ -41,11 +53,45 @@ QByteArray toneWav(double seconds, double hz) {
 constexpr int kIcyInterval = 4096;
 
 bool asksIcyMetadata(const QHttpServerRequest& req) {
-  for (const auto& [name, value] : req.headers())
-    if (name.compare("Icy-MetaData", Qt::CaseInsensitive) == 0)
-      return value == "1";
-  return false;
+  // Header names are looked up without regard to case.
+  return req.value("Icy-MetaData") == "1";
 }
+
+#if SLV_HTTP_HEADERS
+// A body without end for the responder to copy to the client: the first
+// part, then more again and again while the client listens. The connection
+// ending takes it away, timer and all.
+class EndlessBody : public QIODevice {
+public:
+  EndlessBody(QByteArray first, QByteArray more, int everyMs)
+      : waiting_(std::move(first)), more_(std::move(more)) {
+    open(QIODevice::ReadOnly);
+    auto* timer = new QTimer(this);
+    QObject::connect(timer, &QTimer::timeout, this, [this] {
+      waiting_ += more_;
+      emit readyRead();
+    });
+    timer->start(qMax(1, everyMs));
+  }
+  bool isSequential() const override { return true; }
+  // Never at its end: more is always on its way.
+  bool atEnd() const override { return false; }
+  qint64 bytesAvailable() const override { return waiting_.size() + QIODevice::bytesAvailable(); }
+
+protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    const qint64 n = qMin(maxSize, waiting_.size());
+    memcpy(data, waiting_.constData(), static_cast<size_t>(n));
+    waiting_.remove(0, n);
+    return n;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+  QByteArray waiting_;
+  const QByteArray more_;
+};
+#endif
 
 QByteArray withIcyTitle(const QByteArray& audio, const QByteArray& title) {
   QByteArray block = "StreamTitle='" + title + "';";
@@ -238,15 +284,51 @@ Portal::Portal() {
       return r;
     });
   }
+#if SLV_HTTP_HEADERS
+  server_.setMissingHandler(&server_,
+                            [this](const QHttpServerRequest& req, QHttpServerResponder& responder) {
+                              answer(req, std::move(responder));
+                            });
+#else
   server_.setMissingHandler([this](const QHttpServerRequest& req, QHttpServerResponder&& responder) {
     answer(req, std::move(responder));
   });
+#endif
 }
 
 bool Portal::start(quint16 port) {
+#if SLV_HTTP_HEADERS
+  auto* tcp = new QTcpServer(&server_);
+  if (!tcp->listen(QHostAddress::LocalHost, port) || !server_.bind(tcp)) {
+    delete tcp;
+    return false;
+  }
+  port_ = tcp->serverPort();
+#else
   port_ = server_.listen(QHostAddress::LocalHost, port);
+#endif
   clock_.start();
   return port_ != 0;
+}
+
+bool Portal::start(quint16 port, const QSslCertificate& certificate, const QSslKey& key) {
+#if SLV_HTTP_HEADERS
+  auto* tcp = new QSslServer(&server_);
+  QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+  tls.setLocalCertificate(certificate);
+  tls.setPrivateKey(key);
+  tcp->setSslConfiguration(tls);
+  if (!tcp->listen(QHostAddress::LocalHost, port) || !server_.bind(tcp)) {
+    delete tcp;
+    return false;
+  }
+  port_ = tcp->serverPort();
+  clock_.start();
+  return port_ != 0;
+#else
+  server_.sslSetup(certificate, key);
+  return start(port);
+#endif
 }
 
 QString Portal::host() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
@@ -275,6 +357,25 @@ void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& respon
       reply.body = page(QStringLiteral("Pagina non trovata"), path.toHtmlEscaped());
     }
   }
+#if SLV_HTTP_HEADERS
+  const auto status = static_cast<QHttpServerResponder::StatusCode>(reply.status);
+  QHttpHeaders headers;
+  headers.append(QHttpHeaders::WellKnownHeader::ContentType, reply.mimeType);
+  headers.append(QHttpHeaders::WellKnownHeader::CacheControl, "no-store");
+  for (const auto& h : reply.headers)
+    headers.append(h.first, h.second);
+  if (!reply.stream.isEmpty()) {
+    // No length: the body ends when the connection does.
+    headers.append(QHttpHeaders::WellKnownHeader::Connection, "close");
+    responder.write(new EndlessBody(reply.body, reply.stream, reply.streamEveryMs), headers,
+                    status);
+    return;
+  }
+  // The responder gives the length.
+  auto send = [body = reply.body, headers, status](QHttpServerResponder& r) {
+    r.write(body, headers, status);
+  };
+#else
   auto send = [reply](QHttpServerResponder& r) {
     r.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(reply.status));
     r.writeHeader("Content-Type", reply.mimeType);
@@ -302,6 +403,7 @@ void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& respon
     more->start(qMax(1, reply.streamEveryMs));
     return;
   }
+#endif
   if (reply.delayMs <= 0) {
     send(responder);
     return;

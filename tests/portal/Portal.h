@@ -10,12 +10,14 @@
 #include <functional>
 
 class QHttpServerRequest;
+class QSslCertificate;
+class QSslKey;
 
 struct PortalReply {
   int status = 200;
   QByteArray mimeType = "text/html; charset=utf-8";
   QByteArray body;
-  int delayMs = 0;  // answer after this long, without blocking the event loop
+  int delayMs = 0; // answer after this long, without blocking the event loop
   // A body without end: after the body, this again and again, every
   // streamEveryMs milliseconds, until the client goes (no Content-Length).
   QByteArray stream;
@@ -30,9 +32,11 @@ public:
   Portal();
   // Listens on 127.0.0.1; port 0 takes a free one. Returns false on failure.
   bool start(quint16 port = 0);
+  // The same over HTTPS, with this certificate and key.
+  bool start(quint16 port, const QSslCertificate& certificate, const QSslKey& key);
   quint16 port() const { return port_; }
-  QString host() const;                     // "127.0.0.1:port"
-  QString url(const QString& path) const;   // "http://127.0.0.1:port" + path
+  QString host() const;                   // "127.0.0.1:port"
+  QString url(const QString& path) const; // "http://127.0.0.1:port" + path
 
   // Adds or replaces the handler of a path (the query is not part of it).
   void handle(const QString& path, Handler h);
