@@ -69,10 +69,8 @@ struct Outside : ::testing::Test {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     w->WBMain->navigate(page);
-    ASSERT_TRUE(e2e::waitFor([&] {
-      return main->title().startsWith("Discussione") && !w->WBMain->busy();
-    })) << main->title().toStdString()
-        << " " << w->WBMain->busy() << " " << main->url().toString().toStdString();
+    ASSERT_TRUE(e2e::waitFor(
+        [&] { return main->title().startsWith("Discussione") && !w->WBMain->busy(); }));
     ASSERT_TRUE(e2e::waitFor([&] { return main->focusProxy() != nullptr; }));
   }
   QString openedText() {

@@ -118,12 +118,6 @@ TEST_F(Messages, TheWindowBackWithTheMessagesInFrontHasSeenTheCount) {
   w.showNormal();
   EXPECT_EQ(tab(), "MESSAGGI");
   EXPECT_EQ(w.windowTitle(), frmNRV_SLV3::normalCaption());
-  // Back with the forum in front: the count stays until the messages come.
-  w.pboWins_Click(0);
-  w.showMinimized();
-  pageLoads(1, portal("/msg/"), "(3) Messaggi");
-  w.showNormal();
-  EXPECT_EQ(tab(), "MESSAGGI (3)");
 }
 
 TEST_F(Messages, TheDisguiseKeepsItsCaptionAndTheCountComesBackAfterIt) {
