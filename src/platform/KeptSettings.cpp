@@ -58,36 +58,31 @@ std::optional<QString> KeptSettings::readText(const QString& key) {
   return v.toString();
 }
 
-std::optional<bool> KeptSettings::readSwitch(const QString& key) {
+template <typename T, typename Check>
+std::optional<T> KeptSettings::readChecked(const QString& key, Check check) {
   const auto text = readText(key);
   if (!text)
     return std::nullopt;
-  auto kept = slv::keptSwitch(slv::toStd(*text));
+  auto kept = check(slv::toStd(*text));
   if (!kept.value)
     ignore(key, kept.why);
   return kept.value;
+}
+
+std::optional<bool> KeptSettings::readSwitch(const QString& key) {
+  return readChecked<bool>(key, [](const std::string& t) { return slv::keptSwitch(t); });
 }
 
 std::optional<double> KeptSettings::readZoom(const QString& key) {
-  const auto text = readText(key);
-  if (!text)
-    return std::nullopt;
-  auto kept = slv::keptZoom(slv::toStd(*text));
-  if (!kept.value)
-    ignore(key, kept.why);
-  return kept.value;
+  return readChecked<double>(key, [](const std::string& t) { return slv::keptZoom(t); });
 }
 
 std::optional<QString> KeptSettings::readPage(const QString& key, const std::string& paneHost) {
-  const auto text = readText(key);
-  if (!text)
+  const auto page = readChecked<std::string>(
+      key, [&](const std::string& t) { return slv::keptPage(t, paneHost); });
+  if (!page)
     return std::nullopt;
-  auto kept = slv::keptPage(slv::toStd(*text), paneHost);
-  if (!kept.value) {
-    ignore(key, kept.why);
-    return std::nullopt;
-  }
-  return slv::qs(*kept.value);
+  return slv::qs(*page);
 }
 
 void KeptSettings::writeSwitch(const QString& key, bool on) {

@@ -44,6 +44,9 @@ public:
 
 private:
   std::optional<QString> readText(const QString& key);
+  // The value of key when it passes check; else none, with one warning.
+  template <typename T, typename Check>
+  std::optional<T> readChecked(const QString& key, Check check);
   void ignore(const QString& key, const std::string& why) const;
 
   QString file_;
