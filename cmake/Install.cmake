@@ -110,11 +110,16 @@ endif()
 
 # The Debian package.
 # What the program needs at run time beyond the libraries it links (those are
-# found by dpkg-shlibdeps): the media back end's plug-ins, the fonts that stand
-# in for Arial, Qt's own Italian texts. Append further packages here.
-list(APPEND SLV_DEB_RUNTIME_DEPENDS
-     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-     fonts-liberation qt6-translations-l10n)
+# found by dpkg-shlibdeps): the fonts that stand in for Arial, Qt's own Italian
+# texts and, where Qt plays through GStreamer (Qt 6.4), its plug-ins for the
+# stations' and the member's formats. Qt's FFmpeg back end (the only one of
+# Qt 6.8) ships inside Qt's own multimedia library and needs nothing more.
+# Append further packages here.
+list(APPEND SLV_DEB_RUNTIME_DEPENDS fonts-liberation qt6-translations-l10n)
+if(TARGET Qt6::QGstreamerMediaPlugin)
+  list(APPEND SLV_DEB_RUNTIME_DEPENDS
+       gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav)
+endif()
 list(JOIN SLV_DEB_RUNTIME_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 

@@ -409,5 +409,11 @@ void Portal::answer(const QHttpServerRequest& req, QHttpServerResponder&& respon
     return;
   }
   auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
-  QTimer::singleShot(reply.delayMs, [held, send] { send(*held); });
+  auto* due = new QTimer(&later_);
+  due->setSingleShot(true);
+  QObject::connect(due, &QTimer::timeout, due, [held, send, due] {
+    send(*held);
+    due->deleteLater();
+  });
+  due->start(reply.delayMs);
 }

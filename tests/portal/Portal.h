@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHttpServer>
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -57,4 +58,7 @@ private:
   QHash<QString, Handler> handlers_;
   quint16 port_ = 0;
   QElapsedTimer clock_;
+  // Holds the answers still to be sent. Declared after the server, so it goes
+  // first: a reply held past its server crashes when it is let go.
+  QObject later_;
 };
