@@ -156,13 +156,22 @@ int SurfaceGate::ask(QDialog& dialog, Way way) {
   return dialog.result();
 }
 
-void SurfaceGate::tell(std::function<void()> show) {
+int SurfaceGate::tell(std::function<void()> show) {
   const int id = ++lastId_;
   if (queue_.arrive({id, slv::SurfaceKind::Notice, 0}, state_) == slv::SurfaceAction::Show) {
     show();
-    return;
+    return 0;
   }
   entries_.insert(id, {{}, {}, std::move(show), {}});
+  return id;
+}
+
+void SurfaceGate::untell(int id) {
+  const auto it = entries_.find(id);
+  if (it == entries_.end() || !it->notice)
+    return;
+  entries_.erase(it);
+  queue_.drop(id);
 }
 
 void SurfaceGate::release() {
@@ -210,6 +219,8 @@ bool SurfaceGate::waitsFor(const QObject* pane) const {
 }
 
 void SurfaceGate::dropPane(const QObject* pane, bool everything) {
+  if (everything)
+    emit paneGone(pane);
   QList<QPointer<QDialog>> gone;
   for (const Entry& e : std::as_const(entries_))
     if (e.dialog && e.way.pane == pane && (everything || e.way.ofPage))
@@ -220,6 +231,7 @@ void SurfaceGate::dropPane(const QObject* pane, bool everything) {
 }
 
 void SurfaceGate::dropAll() {
+  emit closing();
   queue_.dropAll();
   QList<QPointer<QDialog>> open;
   for (auto it = entries_.begin(); it != entries_.end();) {
