@@ -80,7 +80,12 @@ int SurfaceGate::enter(QDialog& dialog, Way way, std::function<void(int)> answer
   entries_.insert(id, {&dialog, std::move(answered), {}, way});
   holdPane(way.pane, 1);
   connect(&dialog, &QDialog::finished, this, [this, id](int result) { finish(id, result); });
-  connect(&dialog, &QObject::destroyed, this, [this, id] { finish(id, QDialog::Rejected); });
+  connect(&dialog, &QObject::destroyed, this, [this, id] {
+    // Half destroyed already: no longer a dialog to touch.
+    if (const auto it = entries_.find(id); it != entries_.end())
+      it->dialog.clear();
+    finish(id, QDialog::Rejected);
+  });
   const slv::SurfaceItem item{id, slv::SurfaceKind::Question, scopeOf(way.pane), way.disguiseOwn};
   if (queue_.arrive(item, state_) == slv::SurfaceAction::Show)
     show(id);
