@@ -147,10 +147,12 @@ void DesktopNotifications::tellSend(const QString& key) {
   const quint64 token = ++lastToken_;
   entries_[key].told = token;
   QPointer<DesktopNotifications> self(this);
-  tell_([self, key, token] {
+  auto untell = tell_([self, key, token] {
     if (self)
       self->send(key, token);
   });
+  if (const auto it = entries_.find(key); it != entries_.end() && it->told == token)
+    it->untell = std::move(untell);
 }
 
 void DesktopNotifications::send(const QString& key, quint64 token) {
@@ -159,6 +161,7 @@ void DesktopNotifications::send(const QString& key, quint64 token) {
   if (it == entries_.end() || it->told != token)
     return;
   it->told = 0;
+  it->untell = {};
   it->sending = token;
   // A page's text is shown as text, never as markup.
   const QString body = markup_ ? it->note.body.toHtmlEscaped() : it->note.body;
@@ -192,6 +195,9 @@ void DesktopNotifications::withdraw(const QString& key) {
     return;
   const Entry e = *it;
   entries_.erase(it);
+  // Kept for later, it leaves nothing behind.
+  if (e.told != 0 && e.untell)
+    e.untell();
   if (e.id != 0)
     closeOnDesktop(e.id);
   if (e.note.closed)

@@ -13,8 +13,9 @@
 class DesktopNotifications : public QObject {
   Q_OBJECT
 public:
-  // Runs show now, or later when nothing may show now.
-  using Tell = std::function<void(std::function<void()> show)>;
+  // Runs show now, or later when nothing may show now; what it returns
+  // takes back a show kept for later.
+  using Tell = std::function<std::function<void()>(std::function<void()> show)>;
 
   struct Note {
     QString summary;
@@ -49,10 +50,11 @@ private slots:
 
 private:
   struct Entry {
-    uint id = 0;         // the desktop's number for the one shown
-    quint64 told = 0;    // the tell waiting to show it (0: none)
-    quint64 sending = 0; // the Notify on its way, its number not yet back (0: none)
-    bool dirty = false;  // changed while it was being sent
+    uint id = 0;                  // the desktop's number for the one shown
+    quint64 told = 0;             // the tell waiting to show it (0: none)
+    std::function<void()> untell; // takes that tell back
+    quint64 sending = 0;          // the Notify on its way, its number not yet back (0: none)
+    bool dirty = false;           // changed while it was being sent
     Note note;
   };
   void tellSend(const QString& key);

@@ -5,14 +5,67 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QLockFile>
 #include <QPointer>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineView>
+#include <QtConcurrent/QtConcurrentRun>
+#include <filesystem>
+
+namespace {
+
+// The mark that a held folder belongs to a running program.
+const QString kInUse = QStringLiteral(".in-uso");
+
+std::filesystem::path fsPath(const QString& path) {
+  return std::filesystem::path(path.toStdU16String());
+}
+
+// A whole copy of from at to, or nothing at to: a file already there is
+// replaced only when the copy is complete.
+bool copyWhole(const QString& from, const QString& to, const std::atomic_bool& stop) {
+  QFile in(from);
+  QSaveFile out(to);
+  if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    return false;
+  while (!in.atEnd()) {
+    if (stop)
+      return false;
+    const QByteArray chunk = in.read(1 << 20);
+    if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+      return false;
+  }
+  return in.error() == QFile::NoError && out.commit();
+}
+
+// name in folder, numbered when a file there has it already.
+QString freeName(const QString& folder, const QString& name) {
+  const QDir dir(folder);
+  const QFileInfo info(name);
+  QString candidate = name;
+  for (int n = 2; dir.exists(candidate); ++n)
+    candidate =
+        info.suffix().isEmpty()
+            ? QStringLiteral("%1 (%2)").arg(name).arg(n)
+            : QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix());
+  return dir.filePath(candidate);
+}
+
+} // namespace
 
 DownloadHandler::DownloadHandler(Platform& platform, QObject* parent)
-    : QObject(parent), platform_(platform) {}
+    : QObject(parent), platform_(platform) {
+  connect(&platform_.gate(), &SurfaceGate::paneGone, this, &DownloadHandler::dropLine);
+  connect(&platform_.gate(), &SurfaceGate::closing, this, &DownloadHandler::closeAll);
+}
+
+DownloadHandler::~DownloadHandler() {
+  closeAll();
+}
 
 QString DownloadHandler::proposedPath(const QString& folder, const QString& suggestedName) {
   // Only the name part: a suggested name never chooses the folder.
@@ -24,8 +77,53 @@ QString DownloadHandler::proposedPath(const QString& folder, const QString& sugg
   return QDir(folder).filePath(name);
 }
 
-QString DownloadHandler::dialogTitle() { return QStringLiteral("Salva con nome"); }
-QString DownloadHandler::messageTitle() { return kProgramTitle; }
+QString DownloadHandler::cacheFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+void DownloadHandler::removeLeftovers(const QString& folder) {
+  const QFileInfoList found = QDir(folder).entryInfoList(
+      {heldPrefix() + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+  for (const QFileInfo& held : found) {
+    // A folder whose program still runs is locked; its program's crash
+    // leaves the lock stale.
+    QLockFile lock(QDir(held.filePath()).filePath(kInUse));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+      continue;
+    lock.unlock();
+    QDir(held.filePath()).removeRecursively();
+  }
+}
+
+DownloadHandler::Placed DownloadHandler::place(const QString& held, const QString& target,
+                                               const QString& keptFolder,
+                                               const std::atomic_bool& stop) {
+  // On one file system a rename, which replaces the old file at once.
+  std::error_code error;
+  std::filesystem::rename(fsPath(held), fsPath(target), error);
+  if (!error)
+    return {true, {}};
+  if (copyWhole(held, target, stop)) {
+    QFile::remove(held);
+    return {true, {}};
+  }
+  if (stop)
+    return {};
+  // The file is whole: it stays with the member, out of the held folder
+  // that goes away.
+  QDir().mkpath(keptFolder);
+  const QString kept = freeName(keptFolder, QFileInfo(target).fileName());
+  std::filesystem::rename(fsPath(held), fsPath(kept), error);
+  return {false, error ? held : kept};
+}
+
+QString DownloadHandler::dialogTitle() {
+  return QStringLiteral("Salva con nome");
+}
+QString DownloadHandler::messageTitle() {
+  return kProgramTitle;
+}
 
 QString DownloadHandler::doneText(const QString& path) {
   return QStringLiteral("Il file è stato salvato:\n%1").arg(QDir::toNativeSeparators(path));
@@ -40,7 +138,22 @@ QString DownloadHandler::failedText(const QString& path) {
   return QStringLiteral("Impossibile salvare il file:\n%1").arg(QDir::toNativeSeparators(path));
 }
 
+QString DownloadHandler::keptText(const QString& path, const QString& kept) {
+  return failedText(path) + QStringLiteral("\n\nIl file scaricato è stato conservato in:\n%1")
+                                .arg(QDir::toNativeSeparators(kept));
+}
+
+QString DownloadHandler::noFolderText(const QString& folder) {
+  return QStringLiteral("Impossibile scaricare il file: non è stato possibile creare la cartella "
+                        "temporanea in:\n%1")
+      .arg(QDir::toNativeSeparators(folder));
+}
+
 void DownloadHandler::handle(Download& download) {
+  if (closed_) {
+    download.cancel();
+    return;
+  }
   // One save choice open per pane; the pane's next downloads wait their
   // turn, up to a bound, so a page cannot bury the member in dialogs.
   Line& line = lines_[download.pane()];
@@ -52,7 +165,22 @@ void DownloadHandler::handle(Download& download) {
     }
     return;
   }
-  download.hold();
+  if (!download.hold()) {
+    // Asking where to save would be for nothing; one message for a flood.
+    download.cancel();
+    if (line.downloads.isEmpty())
+      lines_.remove(download.pane());
+    if (!std::exchange(noFolderTold_, true))
+      platform_.inform(noFolderText(cacheFolder()), vbExclamation, messageTitle());
+    return;
+  }
+  noFolderTold_ = false;
+  // Every pane says when it goes; anything else that offered a file at least goes.
+  if (line.downloads.isEmpty() && download.pane())
+    connect(download.pane(), &QObject::destroyed, this, &DownloadHandler::dropLine,
+            Qt::UniqueConnection);
+  underWay_.removeIf([](const QPointer<Download>& p) { return !p; });
+  underWay_.append(&download);
   line.downloads.append(&download);
   if (line.downloads.size() == 1)
     askNext(download.pane());
@@ -77,18 +205,22 @@ void DownloadHandler::askNext(const QObject* pane) {
                            [self, d, pane](const QString& path) {
                              if (!self)
                                return;
+                             // Unless its pane or the program went meanwhile,
+                             // which cancelled the line.
+                             const auto line = self->lines_.find(pane);
+                             if (line == self->lines_.end() || line->downloads.isEmpty() ||
+                                 line->downloads.constFirst() != d)
+                               return;
+                             line->downloads.removeFirst();
                              if (d)
                                self->chosen(*d, path);
-                             if (const auto line = self->lines_.find(pane);
-                                 line != self->lines_.end() && !line->downloads.isEmpty()) {
-                               line->downloads.removeFirst();
-                               self->askNext(pane);
-                             }
+                             self->askNext(pane);
                            });
 }
 
 void DownloadHandler::chosen(Download& download, const QString& path) {
   if (path.isEmpty()) {
+    underWay_.removeAll(&download);
     download.cancel();
     return;
   }
@@ -97,13 +229,36 @@ void DownloadHandler::chosen(Download& download, const QString& path) {
   connect(
       d, &Download::finished, this,
       [this, d, path](bool ok) {
+        underWay_.removeAll(d);
         const QString saved = d->savedPath().isEmpty() ? path : d->savedPath();
+        const QString kept = d->keptPath();
         // Needs no answer: under the boss alarm's disguise it waits for the restore.
-        platform_.inform(ok ? doneText(saved) : failedText(saved),
+        platform_.inform(ok               ? doneText(saved)
+                         : kept.isEmpty() ? failedText(saved)
+                                          : keptText(saved, kept),
                          ok ? vbInformation : vbExclamation, messageTitle());
       },
       Qt::SingleShotConnection);
   download.saveTo(path);
+}
+
+void DownloadHandler::dropLine(const QObject* pane) {
+  const Line line = lines_.take(pane);
+  for (const QPointer<Download>& d : line.downloads)
+    if (d) {
+      underWay_.removeAll(d);
+      d->cancel();
+    }
+}
+
+void DownloadHandler::closeAll() {
+  closed_ = true;
+  lines_.clear();
+  for (const QPointer<Download>& d : std::exchange(underWay_, {}))
+    if (d) {
+      disconnect(d, &Download::finished, this, nullptr); // says nothing more
+      d->cancel();
+    }
 }
 
 WebEngineDownload::WebEngineDownload(QWebEngineDownloadRequest* request)
@@ -117,8 +272,20 @@ WebEngineDownload::WebEngineDownload(QWebEngineDownloadRequest* request)
   });
 }
 
+WebEngineDownload::~WebEngineDownload() {
+  // A copy under way gives up; its result has nowhere to go.
+  stop_->store(true);
+}
+
 const QObject* WebEngineDownload::pane() const {
-  return request_->page() ? QWebEngineView::forPage(request_->page()) : nullptr;
+  QWebEnginePage* page = request_->page();
+  if (!page)
+    return nullptr;
+  // The pane's view owns its page; a window showing it full screen only
+  // borrows it for a while.
+  if (auto* owner = qobject_cast<QWebEngineView*>(page->parent()))
+    return owner;
+  return QWebEngineView::forPage(page);
 }
 
 QString WebEngineDownload::suggestedFileName() const {
@@ -126,57 +293,69 @@ QString WebEngineDownload::suggestedFileName() const {
                                                  : request_->suggestedFileName();
 }
 
-void WebEngineDownload::hold() {
+bool WebEngineDownload::hold() {
   // The engine drops a request nobody took by the end of its signal, and
   // the member's choice may come much later: the file comes into a folder
   // of the program's own meanwhile, and goes where the member chose after.
-  const QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  QDir().mkpath(base);
-  dir_ = std::make_unique<QTemporaryDir>(base + QStringLiteral("/scaricamento-XXXXXX"));
-  if (!dir_->isValid()) {
-    dir_.reset();
-    return;
-  }
+  const QString base = DownloadHandler::cacheFolder();
+  auto dir = QDir().mkpath(base) ? std::make_unique<QTemporaryDir>(QDir(base).filePath(
+                                       DownloadHandler::heldPrefix() + "XXXXXX"))
+                                 : nullptr;
+  if (!dir || !dir->isValid())
+    return false;
+  lock_ = std::make_unique<QLockFile>(dir->filePath(kInUse));
+  lock_->setStaleLockTime(0);
+  lock_->tryLock(0);
+  dir_ = std::move(dir);
   request_->setDownloadDirectory(dir_->path());
   request_->setDownloadFileName(QStringLiteral("file"));
   request_->accept();
+  return true;
 }
 
 void WebEngineDownload::saveTo(const QString& path) {
-  if (!dir_) {
-    const QFileInfo target(path);
-    request_->setDownloadDirectory(target.absolutePath());
-    request_->setDownloadFileName(target.fileName());
-    request_->accept();
-    return;
-  }
   target_ = path;
   settle();
 }
 
 void WebEngineDownload::settle() {
-  if (!dir_) {
-    if (received_)
-      emit finished(receivedOk_);
+  if (cancelled_ || placing_ || !received_ || target_.isEmpty())
+    return; // both the file and the member's choice are needed
+  if (!receivedOk_ || !dir_) {
+    lock_.reset();
+    dir_.reset();
+    emit finished(false);
     return;
   }
-  if (!received_ || target_.isEmpty())
-    return; // both the file and the member's choice are needed
-  const QString held = QDir(dir_->path()).filePath(QStringLiteral("file"));
-  bool ok = receivedOk_;
-  if (ok) {
-    // The save dialog has already asked about replacing a file there.
-    if (QFileInfo::exists(target_))
-      QFile::remove(target_);
-    ok = QFile::rename(held, target_);
-  }
-  dir_.reset();
-  emit finished(ok);
+  // Across file systems a copy, which may be long: off the window's thread.
+  placing_ = true;
+  auto* watcher = new QFutureWatcher<DownloadHandler::Placed>(this);
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+    const DownloadHandler::Placed placed = watcher->result();
+    watcher->deleteLater();
+    placing_ = false;
+    if (cancelled_)
+      return;
+    kept_ = placed.kept;
+    if (!kept_.isEmpty() && kept_.startsWith(dir_->path()))
+      dir_->setAutoRemove(false); // the only place the file could stay
+    lock_.reset();
+    dir_.reset();
+    emit finished(placed.ok);
+  });
+  const QString keptFolder = QDir(DownloadHandler::cacheFolder()).filePath("non salvati");
+  watcher->setFuture(QtConcurrent::run(
+      [held = dir_->filePath(QStringLiteral("file")), target = target_, keptFolder, stop = stop_] {
+        return DownloadHandler::place(held, target, keptFolder, *stop);
+      }));
 }
 
 void WebEngineDownload::cancel() {
+  cancelled_ = true;
+  stop_->store(true);
   if (!request_->isFinished())
     request_->cancel();
+  lock_.reset();
   dir_.reset();
 }
 

@@ -117,6 +117,7 @@ QWebEngineProfile* QtPlatform::profile() {
   if (profile_ == nullptr) {
     profile_ = sharedProfile();
     downloads_ = std::make_unique<DownloadHandler>(*this);
+    DownloadHandler::removeLeftovers(DownloadHandler::cacheFolder());
     // The engine deletes a request nobody accepted right after this call,
     // and its stand-in with it.
     QObject::connect(profile_, &QWebEngineProfile::downloadRequested, downloads_.get(),
@@ -140,7 +141,10 @@ DesktopNotifications& QtPlatform::notifications() {
   if (!notifications_) {
     // Through the gate: held while the window is disguised.
     notifications_ = std::make_unique<DesktopNotifications>(
-        [this](std::function<void()> show) { gate().tell(std::move(show)); });
+        [this](std::function<void()> show) -> std::function<void()> {
+          const int kept = gate().tell(std::move(show));
+          return [this, kept] { gate().untell(kept); };
+        });
     // Nothing of the program stays on the desktop over the disguise.
     QObject::connect(&gate(), &SurfaceGate::disguiseChanged, notifications_.get(),
                      [n = notifications_.get()](bool on) {

@@ -80,7 +80,12 @@ int SurfaceGate::enter(QDialog& dialog, Way way, std::function<void(int)> answer
   entries_.insert(id, {&dialog, std::move(answered), {}, way});
   holdPane(way.pane, 1);
   connect(&dialog, &QDialog::finished, this, [this, id](int result) { finish(id, result); });
-  connect(&dialog, &QObject::destroyed, this, [this, id] { finish(id, QDialog::Rejected); });
+  connect(&dialog, &QObject::destroyed, this, [this, id] {
+    // Half destroyed already: no longer a dialog to touch.
+    if (const auto it = entries_.find(id); it != entries_.end())
+      it->dialog.clear();
+    finish(id, QDialog::Rejected);
+  });
   const slv::SurfaceItem item{id, slv::SurfaceKind::Question, scopeOf(way.pane), way.disguiseOwn};
   if (queue_.arrive(item, state_) == slv::SurfaceAction::Show)
     show(id);
@@ -156,13 +161,22 @@ int SurfaceGate::ask(QDialog& dialog, Way way) {
   return dialog.result();
 }
 
-void SurfaceGate::tell(std::function<void()> show) {
+int SurfaceGate::tell(std::function<void()> show) {
   const int id = ++lastId_;
   if (queue_.arrive({id, slv::SurfaceKind::Notice, 0}, state_) == slv::SurfaceAction::Show) {
     show();
-    return;
+    return 0;
   }
   entries_.insert(id, {{}, {}, std::move(show), {}});
+  return id;
+}
+
+void SurfaceGate::untell(int id) {
+  const auto it = entries_.find(id);
+  if (it == entries_.end() || !it->notice)
+    return;
+  entries_.erase(it);
+  queue_.drop(id);
 }
 
 void SurfaceGate::release() {
@@ -210,6 +224,8 @@ bool SurfaceGate::waitsFor(const QObject* pane) const {
 }
 
 void SurfaceGate::dropPane(const QObject* pane, bool everything) {
+  if (everything)
+    emit paneGone(pane);
   QList<QPointer<QDialog>> gone;
   for (const Entry& e : std::as_const(entries_))
     if (e.dialog && e.way.pane == pane && (everything || e.way.ofPage))
@@ -220,6 +236,7 @@ void SurfaceGate::dropPane(const QObject* pane, bool everything) {
 }
 
 void SurfaceGate::dropAll() {
+  emit closing();
   queue_.dropAll();
   QList<QPointer<QDialog>> open;
   for (auto it = entries_.begin(); it != entries_.end();) {

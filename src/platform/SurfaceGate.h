@@ -59,8 +59,11 @@ public:
   // QDialog::Rejected when it was dropped.
   int ask(QDialog& dialog, const QObject* pane = nullptr);
   int ask(QDialog& dialog, Way way);
-  // Runs show now, or after the restore when disguised.
-  void tell(std::function<void()> show);
+  // Runs show now, or after the restore when disguised. Returns the kept
+  // notice's number for untell; 0 when shown at once.
+  int tell(std::function<void()> show);
+  // A kept notice no longer to be shown (what it tells went meanwhile).
+  void untell(int id);
 
   // A question for this pane is open or waiting.
   bool waitsFor(const QObject* pane) const;
@@ -88,6 +91,11 @@ public:
 signals:
   // After the disguise went on, and after it came off (the restore done).
   void disguiseChanged(bool on);
+  // Before the pane's questions are dropped because it goes, and before
+  // everything is dropped because the program closes: who would ask again
+  // on an answer stops first.
+  void paneGone(const QObject* pane);
+  void closing();
 
 private:
   struct Entry {

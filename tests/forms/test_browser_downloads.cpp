@@ -1,10 +1,15 @@
 // Files offered by pages: saved only where the user chose, and the outcome told.
 #include "fakes/FakePlatform.h"
+#include "forms/test_forums_disk.h"
 #include "platform/Downloads.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,11 +19,15 @@ class FakeDownload : public Download {
 public:
   FakeDownload(QStringList& log, QString suggested) : log_(log), suggested_(std::move(suggested)) {}
   QString suggestedFileName() const override { return suggested_; }
+  const QObject* pane() const override { return pane_; }
+  bool hold() override { return holds; }
   void saveTo(const QString& path) override { log_ << "saveTo " + path; }
   void cancel() override { log_ << QStringLiteral("cancel"); }
   QString savedPath() const override { return saved; }
   void finish(bool ok) { emit finished(ok); }
   QString saved;
+  const QObject* pane_ = nullptr;
+  bool holds = true;
 
 private:
   QStringList& log_;
@@ -115,4 +124,92 @@ TEST_F(Downloads, APanesSaveChoicesComeOneAtATimeAndAFloodIsRefusedWithOneNotice
   asked[0](QString()); // given up: that one is cancelled and the next is asked
   EXPECT_EQ(platform.events.count("cancel"), 3);
   EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST_F(Downloads, APaneGoingOrTheProgramClosingAsksNothingMoreAndCancelsWhatWaits) {
+  // Each save choice is a dialog of the gate, as in the program; accepted,
+  // its name is the chosen path.
+  std::vector<QPointer<QDialog>> dialogs;
+  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
+    auto* d = new QDialog;
+    dialogs.emplace_back(d);
+    platform.gate().open(d, {}, [d, chosen](int r) {
+      chosen(r == QDialog::Accepted ? d->objectName() : QString());
+    });
+  };
+  auto forum = std::make_unique<QObject>();
+  QObject mail;
+  std::vector<std::unique_ptr<FakeDownload>> offered;
+  for (const QObject* pane : {forum.get(), forum.get(), forum.get(), &mail, &mail, &mail}) {
+    offered.push_back(std::make_unique<FakeDownload>(platform.events, QStringLiteral("f.zip")));
+    offered.back()->pane_ = pane;
+    handler.handle(*offered.back());
+  }
+  ASSERT_EQ(dialogs.size(), 2u);
+  dialogs[1]->setObjectName(QStringLiteral("/tmp/posta.zip"));
+  dialogs[1]->accept(); // the mail's first is saving, its second asked
+  ASSERT_EQ(dialogs.size(), 3u);
+
+  platform.gate().dropPane(forum.get(), true);
+  forum.reset();
+  EXPECT_EQ(dialogs.size(), 3u);
+  EXPECT_EQ(platform.events.count("cancel"), 3);
+
+  platform.gate().dropAll();
+  FakeDownload late(platform.events, QStringLiteral("tardi.zip"));
+  handler.handle(late);
+  EXPECT_EQ(dialogs.size(), 3u);
+  EXPECT_EQ(platform.events.count("cancel"), 7); // the one saving too
+  offered[3]->finish(false);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Downloads, NowhereToHoldTheFilesIsToldOnceAndNothingIsAsked) {
+  FakeDownload a(platform.events, QStringLiteral("a.zip")), b(platform.events, "b.zip");
+  a.holds = b.holds = false;
+  handler.handle(a);
+  handler.handle(b);
+  EXPECT_EQ(platform.events, (QStringList{"cancel", "msgbox Norvalis SOLVARINO 3_w", "cancel"}));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            DownloadHandler::noFolderText(DownloadHandler::cacheFolder()));
+}
+
+TEST(DownloadPlace, AFailedCopyKeepsTheOldFileAndTheDownloadedOne) {
+  QTemporaryDir there, held(QStringLiteral("/dev/shm/slv-XXXXXX"));
+  struct stat a {
+  }, b{};
+  if (!held.isValid() || stat("/dev/shm", &a) != 0 || stat(qPrintable(there.path()), &b) != 0 ||
+      a.st_dev == b.st_dev)
+    GTEST_SKIP() << "needs two file systems";
+  const QString target = there.filePath("a.bin"), file = held.filePath("file");
+  const QByteArray download(64 * 1024, 'n');
+  ASSERT_TRUE(put(target, "vecchio") && put(file, download));
+  const std::atomic_bool stop = false;
+  DownloadHandler::Placed placed;
+  {
+    const FileSizeLimit full(4096);
+    placed = DownloadHandler::place(file, target, held.filePath("tenuti"), stop);
+  }
+  EXPECT_FALSE(placed.ok);
+  EXPECT_EQ(placed.kept, held.filePath("tenuti/a.bin"));
+  EXPECT_EQ(bytesOf(placed.kept), download);
+  EXPECT_EQ(QDir(there.path()).entryList(QDir::Files), QStringList{"a.bin"}); // no half copy
+  EXPECT_EQ(bytesOf(target), "vecchio");
+  // With room, the whole copy replaces it.
+  placed = DownloadHandler::place(placed.kept, target, held.filePath("tenuti"), stop);
+  EXPECT_TRUE(placed.ok);
+  EXPECT_EQ(bytesOf(target), download);
+}
+
+TEST(DownloadPlace, OnlyTheHeldFoldersNoProgramHoldsAreLeftovers) {
+  QTemporaryDir cache;
+  const QDir dir(cache.path());
+  for (const char* name : {"scaricamento-vecchio", "scaricamento-in-uso", "altro"})
+    ASSERT_TRUE(dir.mkpath(QString::fromLatin1(name) + "/dentro"));
+  QLockFile inUse(dir.filePath("scaricamento-in-uso/.in-uso"));
+  ASSERT_TRUE(inUse.tryLock(0));
+  DownloadHandler::removeLeftovers(cache.path());
+  EXPECT_EQ(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            (QStringList{"altro", "scaricamento-in-uso"}));
 }

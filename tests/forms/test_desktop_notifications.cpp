@@ -3,6 +3,7 @@
 #include "platform/DesktopNotifications.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <vector>
 
 namespace {
@@ -24,9 +25,16 @@ struct StandInDesktop : DesktopNotifications {
 
 TEST(DesktopNotifications, OneTakenBackBeforeItsNumberCameIsClosedWhenItComesAndNotShownAgain) {
   bool disguised = false;
-  std::vector<std::function<void()>> held;
-  StandInDesktop desk(
-      [&](std::function<void()> show) { disguised ? held.push_back(std::move(show)) : show(); });
+  std::map<int, std::function<void()>> held; // kept by the gate, by number
+  int kept = 0;
+  StandInDesktop desk([&](std::function<void()> show) -> std::function<void()> {
+    if (!disguised) {
+      show();
+      return {};
+    }
+    held[++kept] = std::move(show);
+    return [&held, n = kept] { held.erase(n); };
+  });
   desk.show("pagina", {"Prima", {}, {}, {}});
   // The disguise goes on while the desktop has not numbered it yet.
   desk.withdraw("pagina");
@@ -36,14 +44,18 @@ TEST(DesktopNotifications, OneTakenBackBeforeItsNumberCameIsClosedWhenItComesAnd
   EXPECT_EQ(desk.closed, QList<uint>{7});
   // After the restore the one held is new: it replaces nothing.
   disguised = false;
-  held.back()();
+  ASSERT_EQ(held.size(), 1u);
+  held.begin()->second();
+  held.clear();
   desk.numbers[1](8);
   EXPECT_EQ(desk.posted, (QStringList{"Prima 0", "Seconda 0"}));
-  // One held and taken back is never shown.
+  // One held and taken back is never shown, and leaves nothing kept, round after round.
   disguised = true;
-  desk.show("pagina", {"Terza", {}, {}, {}});
-  desk.withdraw("pagina");
-  held.back()();
+  for (int round = 0; round < 3; ++round) {
+    desk.show("pagina", {"Terza", {}, {}, {}});
+    desk.withdraw("pagina");
+  }
+  EXPECT_TRUE(held.empty());
   EXPECT_EQ(desk.posted.size(), 2);
   EXPECT_EQ(desk.closed, (QList<uint>{7, 8}));
 }
