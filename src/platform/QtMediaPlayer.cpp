@@ -3,6 +3,7 @@
 #include "core/asx.h"
 #include "platform/PlayerBar.h"
 #include "platform/PlaylistResolver.h"
+#include "platform/StreamTitleReader.h"
 
 #include <QAudioOutput>
 #include <QDir>
@@ -43,11 +44,26 @@ QUrl engineUrl(const QString& address) {
   return QUrl::fromLocalFile(QDir::cleanPath(address));
 }
 
+// GStreamer reads a station's song titles and passes them on; Qt's FFmpeg back
+// end, the default from Qt 6.5, passes none. SLV_OWN_STREAM_TITLES builds a
+// program that reads them itself anyway and does not listen to the engine's.
+bool engineTellsStreamTitles() {
+#ifdef SLV_OWN_STREAM_TITLES
+  return false;
+#else
+  const QByteArray chosen = qgetenv("QT_MEDIA_BACKEND");
+  if (!chosen.isEmpty())
+    return chosen == "gstreamer";
+  return QT_VERSION < QT_VERSION_CHECK(6, 5, 0);
+#endif
+}
+
 } // namespace
 
 QtMediaPlayer::QtMediaPlayer(QWidget* parent)
     : MediaPlayer(parent), player_(new QMediaPlayer(this)), audio_(new QAudioOutput(this)),
-      resolver_(new PlaylistResolver(this)), bar_(new PlayerBar(parent)) {
+      resolver_(new PlaylistResolver(this)), bar_(new PlayerBar(parent)),
+      titles_(engineTellsStreamTitles() ? nullptr : new StreamTitleReader(this)) {
   // With no sound device the engine still plays (into nothing) and keeps time.
   player_->setAudioOutput(audio_);
   audio_->setVolume(0.5f);
@@ -110,13 +126,17 @@ QtMediaPlayer::QtMediaPlayer(QWidget* parent)
             reportFailure();
           });
   connect(player_, &QMediaPlayer::metaDataChanged, this, [this] {
-    const QString t = player_->metaData().stringValue(QMediaMetaData::Title);
-    if (t != title_) {
-      title_ = t;
-      emit StreamTitleChanged();
-    }
+#ifndef SLV_OWN_STREAM_TITLES
+    engineTitle_ = player_->metaData().stringValue(QMediaMetaData::Title);
+#endif
+    updateTitle();
   });
-  connect(player_, &QMediaPlayer::playbackStateChanged, this, &QtMediaPlayer::refreshControls);
+  if (titles_)
+    connect(titles_, &StreamTitleReader::titleChanged, this, &QtMediaPlayer::updateTitle);
+  connect(player_, &QMediaPlayer::playbackStateChanged, this, [this] {
+    followStreamTitles();
+    refreshControls();
+  });
   connect(player_, &QMediaPlayer::bufferProgressChanged, this, &QtMediaPlayer::refreshControls);
   connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
     bar_->setDuration(ms);
@@ -143,6 +163,8 @@ bool QtMediaPlayer::isPlaylist() const {
 
 void QtMediaPlayer::setURL(const QString& address) {
   resolver_->cancel();
+  if (titles_ && address != url_)
+    titles_->clear();
   ++generation_;
   url_ = address;
   note_.clear();
@@ -220,6 +242,8 @@ void QtMediaPlayer::stop() {
   note_.clear();
   resolver_->cancel();
   player_->stop();
+  if (titles_)
+    titles_->clear();
   refreshControls();
   emit Stopped();
 }
@@ -242,6 +266,26 @@ void QtMediaPlayer::showNote(const QString& text) {
 
 QString QtMediaPlayer::streamTitle() const {
   return title_;
+}
+
+void QtMediaPlayer::followStreamTitles() {
+  if (!titles_)
+    return;
+  const bool network =
+      stream_.scheme() == QLatin1String("http") || stream_.scheme() == QLatin1String("https");
+  if (network && player_->playbackState() == QMediaPlayer::PlayingState)
+    titles_->start(stream_);
+  else
+    titles_->stop();
+}
+
+void QtMediaPlayer::updateTitle() {
+  // The engine's own word comes first, where it has one.
+  const QString t = !engineTitle_.isEmpty() || !titles_ ? engineTitle_ : titles_->title();
+  if (t != title_) {
+    title_ = t;
+    emit StreamTitleChanged();
+  }
 }
 
 int QtMediaPlayer::playState() const {

@@ -5,6 +5,7 @@
 
 class PlayerBar;
 class PlaylistResolver;
+class StreamTitleReader;
 class QAudioOutput;
 class QMediaPlayer;
 
@@ -46,16 +47,21 @@ private:
   void refreshControls();
   void reportFailure();
   bool isPlaylist() const;
+  // Follows the engine: titles are read beside a network stream while it plays.
+  void followStreamTitles();
+  void updateTitle();
 
   QMediaPlayer* player_;
   QAudioOutput* audio_;
   PlaylistResolver* resolver_;
   PlayerBar* bar_;
+  StreamTitleReader* titles_; // only where the engine passes no stream titles
 
   QString url_; // the address as given
   QUrl stream_; // what the engine plays
   QString note_;
-  QString title_;
+  QString engineTitle_; // what the engine itself tells
+  QString title_;       // what was last told
   bool wantPlay_ = false;
   bool failed_ = false;
   bool buffering_ = false;

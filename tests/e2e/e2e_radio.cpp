@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 // One gdbus call on the media object, without blocking the event loop that
@@ -74,6 +75,11 @@ TEST(Radio, KeepsPlayingGivesUpAndAnswersTheMediaKeys) {
   e2e::screenshot(w, "radio-reconnecting-minibar");
   ASSERT_TRUE(e2e::waitFor(
       [&] { return portal.requests.filter(shortStream).size() >= 3 && playing(); }, 8000));
+  // The song shows again on the mini bar once the station is back.
+  EXPECT_TRUE(e2e::waitFor([&] { return m.lblMMInfo->toolTip() == song; }, 3000));
+  QToolTip::showText(m.lblMMInfo->mapToGlobal(QPoint(10, 20)), m.lblMMInfo->toolTip(), m.lblMMInfo);
+  QTest::qWait(200);
+  e2e::screenshot(w, "radio-song-title");
   EXPECT_TRUE(chosen(m.cmdLatteMiele));
 
   // A stream server that is gone: five tries on the doubling delay, then the
