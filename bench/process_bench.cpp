@@ -2,6 +2,7 @@
 // three panes loaded, CPU while idle, and the cost of one activity tick.
 // Runs under a display (scripts/bench starts Xvfb) against the local portal.
 #include "platform/BrowserPane.h"
+#include "platform/PageDialogScheme.h"
 #include "platform/QtPlatform.h"
 #include "portal/Portal.h"
 #include "ui/NRV_SLV3.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
   static QTemporaryDir home;
   qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
   qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
+  PageDialogScheme::registerScheme();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   const QStringList args = app.arguments();

@@ -1,6 +1,7 @@
 // SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
 #include "core/command_line.h"
 #include "platform/KeptSettings.h"
+#include "platform/PageDialogScheme.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
 #include "shell/Startup.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
   // Let go only after the application, and so the browser engine and its
   // profile, have closed: a later start must not use the profile meanwhile.
   std::unique_ptr<QLockFile> instanceLock;
+  PageDialogScheme::registerScheme();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));

@@ -10,31 +10,43 @@ SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state) {
       item.scope != 0 && item.scope != state.front && !item.urgent && !item.disguiseOwn;
   if (item.kind == SurfaceKind::Notice)
     return waitsForRestore ? SurfaceAction::Keep : SurfaceAction::Show;
-  return waitsForRestore || waitsForPane ? SurfaceAction::Hold : SurfaceAction::Show;
+  if (waitsForRestore)
+    return SurfaceAction::Hold;
+  if (waitsForPane)
+    return item.engineWaits ? SurfaceAction::ShowWithPane : SurfaceAction::Hold;
+  return SurfaceAction::Show;
 }
 
 SurfaceAction SurfaceQueue::arrive(const SurfaceItem& item, const GateState& state) {
   SurfaceAction action = surfaceAction(item, state);
-  // Nothing overtakes what already waits for the same showing.
-  if (action == SurfaceAction::Show && !item.disguiseOwn &&
+  // Nothing overtakes what already waits for the same showing, but what the
+  // engine waits on cannot wait for anything.
+  if (action == SurfaceAction::Show && !item.disguiseOwn && !item.engineWaits &&
       std::any_of(items_.begin(), items_.end(), [&](const SurfaceItem& w) {
-        return surfaceAction(w, state) == SurfaceAction::Show && w.scope == item.scope;
+        return showsNow(surfaceAction(w, state)) && w.scope == item.scope;
       }))
     action = item.kind == SurfaceKind::Notice ? SurfaceAction::Keep : SurfaceAction::Hold;
-  if (action != SurfaceAction::Show)
+  if (!showsNow(action))
     items_.push_back(item);
   return action;
 }
 
 std::optional<int> SurfaceQueue::next(const GateState& state) {
+  const std::optional<SurfaceItem> item = nextItem(state);
+  if (!item)
+    return std::nullopt;
+  return item->id;
+}
+
+std::optional<SurfaceItem> SurfaceQueue::nextItem(const GateState& state) {
   const auto it = std::find_if(items_.begin(), items_.end(), [&](const SurfaceItem& w) {
-    return surfaceAction(w, state) == SurfaceAction::Show;
+    return showsNow(surfaceAction(w, state));
   });
   if (it == items_.end())
     return std::nullopt;
-  const int id = it->id;
+  const SurfaceItem item = *it;
   items_.erase(it);
-  return id;
+  return item;
 }
 
 bool SurfaceQueue::drop(int id) {

@@ -15,10 +15,16 @@ namespace slv {
 enum class SurfaceKind { Question, Notice };
 
 enum class SurfaceAction {
-  Show, // now
-  Hold, // a question: shown later, its caller waits
-  Keep, // a notice: told later
+  Show,         // now
+  ShowWithPane, // now, its pane brought to the front first
+  Hold,         // a question: shown later, its caller waits
+  Keep,         // a notice: told later
 };
+
+// Show or ShowWithPane.
+inline bool showsNow(SurfaceAction action) {
+  return action == SurfaceAction::Show || action == SurfaceAction::ShowWithPane;
+}
 
 struct GateState {
   bool disguised = false;
@@ -38,6 +44,10 @@ struct SurfaceItem {
   // A question an answered one waits on (see NestedQuestions): it shows
   // without waiting for its pane.
   bool urgent = false;
+  // The browser engine waits on the answer, every pane with it: never held
+  // unseen for a pane behind, whose pane comes to the front with it instead.
+  // Only the disguise holds it.
+  bool engineWaits = false;
 };
 
 SurfaceAction surfaceAction(const SurfaceItem& item, const GateState& state);
@@ -50,6 +60,7 @@ public:
   // The first waiting item that may show now, taken off the queue. The gate
   // shows one at a time, so that what waited comes back in its order.
   std::optional<int> next(const GateState& state);
+  std::optional<SurfaceItem> nextItem(const GateState& state);
   // Taken off without being shown (answered with its default); false when it
   // was not waiting.
   bool drop(int id);

@@ -2,6 +2,7 @@
 
 #include "core/navigation_policy.h"
 #include "platform/LoginDialog.h"
+#include "platform/PageDialogScheme.h"
 #include "platform/Platform.h"
 #include "platform/Strings.h"
 
@@ -17,6 +18,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineUrlRequestJob>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -88,20 +91,84 @@ PanePage::PanePage(QWebEngineProfile* profile, Platform& platform, QObject* pare
   connect(this, &QWebEnginePage::certificateError, this,
           [](QWebEngineCertificateError error) { error.rejectCertificate(); });
   italianMenu(*this);
+  // The page's boxes pause the page alone; the engine and the other panes
+  // run on while the member answers.
+  PageDialogScheme::install(*this, [this](QWebEngineUrlRequestJob* job) { asked(job); });
   // A page that loads anew may ask again; what the page it replaces still
   // had waiting goes with it.
   connect(this, &QWebEnginePage::loadStarted, this, [this] {
+    answerWaiting();
     dialogs_.reset();
-    platform_.gate().dropPane(pane());
   });
-  connect(this, &QWebEnginePage::renderProcessTerminated, this,
-          [this] { platform_.gate().dropPane(pane()); });
+  connect(this, &QWebEnginePage::renderProcessTerminated, this, &PanePage::answerWaiting);
   connect(this, &QWebEnginePage::authenticationRequired, this,
           [this](const QUrl& url, QAuthenticator* auth) { signIn(url, auth, QString()); });
   connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
           [this](const QUrl& url, QAuthenticator* auth, const QString& proxyHost) {
             signIn(url, auth, proxyHost);
           });
+}
+
+PanePage::~PanePage() {
+  for (const QPointer<QWebEngineUrlRequestJob>& job : std::exchange(asking_, {}))
+    if (job)
+      PageDialogScheme::answer(*job, false);
+}
+
+void PanePage::silence() {
+  dialogs_.silence();
+  answerWaiting();
+}
+
+void PanePage::answerWaiting() {
+  for (const QPointer<QWebEngineUrlRequestJob>& job : std::exchange(asking_, {}))
+    if (job)
+      PageDialogScheme::answer(*job, false);
+  platform_.gate().dropPane(pane());
+}
+
+void PanePage::reply(const QPointer<QWebEngineUrlRequestJob>& job, bool accepted,
+                     const QString& value) {
+  // Answered once: a box dropped after its page moved on has nobody waiting.
+  if (job && asking_.removeOne(job))
+    PageDialogScheme::answer(*job, accepted, value);
+}
+
+void PanePage::asked(QWebEngineUrlRequestJob* job) {
+  const std::optional<PageDialogScheme::Question> q = PageDialogScheme::question(*job);
+  if (!q || !mayAsk()) {
+    PageDialogScheme::answer(*job, false);
+    return;
+  }
+  const QPointer<QWebEngineUrlRequestJob> guard(job);
+  asking_.append(guard);
+  // The frame that asks, as the engine tells it; an opaque one by the page.
+  const QUrl origin = q->origin.host().isEmpty() ? url() : q->origin;
+  QPointer<PanePage> self(this);
+  if (q->kind == PageDialogScheme::Kind::Prompt) {
+    QCheckBox* box = nullptr;
+    const QPointer<QInputDialog> dialog = promptDialog(origin, q->text, q->defaultValue, &box);
+    const QPointer<QCheckBox> silence = box;
+    platform_.openModal(dialog, {pane(), true, false}, [self, guard, dialog, silence](int result) {
+      if (!self)
+        return;
+      const bool accepted = dialog && result == QDialog::Accepted;
+      self->reply(guard, accepted, accepted ? dialog->textValue() : QString());
+      if (silence && silence->isChecked())
+        self->silence();
+    });
+    return;
+  }
+  const bool confirm = q->kind == PageDialogScheme::Kind::Confirm;
+  platform_.pageBoxThen(
+      pane(), q->text, confirm ? vbOKCancel + vbQuestion : vbOKOnly + vbExclamation,
+      messageTitle(origin), offerSilence_, [self, guard](int answer, bool silence) {
+        if (!self)
+          return;
+        self->reply(guard, answer == vbOK);
+        if (silence)
+          self->silence();
+      });
 }
 
 void PanePage::showNotice(const QString& html) {
@@ -135,6 +202,9 @@ void PanePage::signIn(const QUrl& url, QAuthenticator* auth, const QString& prox
       proxy ? proxyHost : url.toString(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveUserInfo);
   LoginDialog dialog(slv::plainText(site), slv::plainText(auth->realm()), proxy,
                      pane() ? pane()->window() : nullptr);
+  // The engine waits for the answer here, every pane with it: the member
+  // sees the question at once.
+  SurfaceGate::EngineWait now(platform_.gate());
   if (platform_.showPageDialog(dialog, pane()) == QDialog::Accepted) {
     auth->setUser(dialog.txtUser->text());
     auth->setPassword(dialog.txtPassword->text());
@@ -152,6 +222,11 @@ bool PanePage::mayAsk() {
 }
 
 int PanePage::pageBox(const QUrl& origin, const QString& msg, int style) {
+  // Only a box the page's own script could not ask (a frame that forbids
+  // synchronous requests, a fresh blank frame, leaving the page) comes
+  // here, and the engine waits for it, every pane with it: the member sees
+  // it at once.
+  SurfaceGate::EngineWait now(platform_.gate());
   bool silence = false;
   const int answer =
       platform_.pageBox(pane(), msg, style, messageTitle(origin), offerSilence_, &silence);
@@ -166,36 +241,52 @@ void PanePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg) {
 }
 
 bool PanePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
-  return mayAsk() && pageBox(securityOrigin, msg, vbOKCancel + vbQuestion) == vbOK;
+  // The engine's own question when a page asks to be left with care; the
+  // engine has no Italian for it.
+  const bool leaving = msg == QLatin1String("Are you sure you want to leave this page? Changes "
+                                            "that you made may not be saved.");
+  const QString text = leaving ? QStringLiteral("Vuoi lasciare questa pagina? Le modifiche fatte "
+                                                "potrebbero non essere salvate.")
+                               : msg;
+  return mayAsk() && pageBox(securityOrigin, text, vbOKCancel + vbQuestion) == vbOK;
+}
+
+QInputDialog* PanePage::promptDialog(const QUrl& origin, const QString& msg,
+                                     const QString& defaultValue, QCheckBox** silence) {
+  auto* dialog = new QInputDialog(pane() ? pane()->window() : nullptr);
+  dialog->setWindowTitle(messageTitle(origin));
+  dialog->setLabelText(slv::plainText(msg));
+  // The label would take markup for markup.
+  for (QLabel* label : dialog->findChildren<QLabel*>())
+    label->setTextFormat(Qt::PlainText);
+  dialog->setTextValue(slv::plainText(defaultValue));
+  dialog->setOkButtonText(QStringLiteral("OK"));
+  dialog->setCancelButtonText(QStringLiteral("Annulla"));
+  // A page that keeps asking may be silenced here as from its messages.
+  *silence = nullptr;
+  if (offerSilence_) {
+    if (auto* column = qobject_cast<QVBoxLayout*>(dialog->layout())) {
+      *silence = new QCheckBox(silenceText(), dialog);
+      column->insertWidget(column->count() - 1, *silence);
+    }
+  }
+  return dialog;
 }
 
 bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                 const QString& defaultValue, QString* result) {
   if (!mayAsk())
     return false;
-  QInputDialog dialog(pane() ? pane()->window() : nullptr);
-  dialog.setWindowTitle(messageTitle(securityOrigin));
-  dialog.setLabelText(slv::plainText(msg));
-  // The label would take markup for markup.
-  for (QLabel* label : dialog.findChildren<QLabel*>())
-    label->setTextFormat(Qt::PlainText);
-  dialog.setTextValue(slv::plainText(defaultValue));
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Annulla"));
-  // A page that keeps asking may be silenced here as from its messages.
   QCheckBox* silence = nullptr;
-  if (offerSilence_) {
-    if (auto* column = qobject_cast<QVBoxLayout*>(dialog.layout())) {
-      silence = new QCheckBox(silenceText(), &dialog);
-      column->insertWidget(column->count() - 1, silence);
-    }
-  }
-  const bool accepted = platform_.showPageDialog(dialog, pane()) == QDialog::Accepted;
+  const std::unique_ptr<QInputDialog> dialog(
+      promptDialog(securityOrigin, msg, defaultValue, &silence));
+  SurfaceGate::EngineWait now(platform_.gate());
+  const bool accepted = platform_.showPageDialog(*dialog, pane()) == QDialog::Accepted;
   if (silence && silence->isChecked())
     dialogs_.silence();
   if (!accepted)
     return false;
-  *result = dialog.textValue();
+  *result = dialog->textValue();
   return true;
 }
 

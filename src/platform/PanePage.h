@@ -7,6 +7,8 @@
 #include "core/surface_gate.h"
 
 #include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
 #include <QWebEnginePage>
 #include <string>
 #include <utility>
@@ -14,12 +16,16 @@
 
 class Platform;
 class QAuthenticator;
+class QCheckBox;
+class QInputDialog;
 class QWebEngineNewWindowRequest;
+class QWebEngineUrlRequestJob;
 
 class PanePage : public QWebEnginePage {
   Q_OBJECT
 public:
   PanePage(QWebEngineProfile* profile, Platform& platform, QObject* parent);
+  ~PanePage() override;
 
   // Shows a page of the program's own in place of the page (the notice of a
   // page that ended).
@@ -34,7 +40,12 @@ public:
   // tells whether the question should offer silence.
   bool mayPrint();
   bool offersSilence() const { return offerSilence_; }
-  void silence() { dialogs_.silence(); }
+  // Keeps the page quiet until it loads anew; what it still asks gets its
+  // default answer.
+  void silence();
+  // The page's questions, shown or waiting, get their default answers: the
+  // page is paused on them and would hold its next navigation.
+  void answerWaiting();
 
   // The title of the messages a page shows.
   static QString messageTitle(const QUrl& origin);
@@ -65,6 +76,14 @@ private:
   // false when the member silenced the page: its dialog gets its default.
   bool mayAsk();
   int pageBox(const QUrl& origin, const QString& msg, int style);
+  // The prompt's dialog; *silence is its silence choice when it offers one.
+  QInputDialog* promptDialog(const QUrl& origin, const QString& msg, const QString& defaultValue,
+                             QCheckBox** silence);
+  // A question the page asked through the program's own scheme, answered
+  // when the member answers it.
+  void asked(QWebEngineUrlRequestJob* job);
+  void reply(const QPointer<QWebEngineUrlRequestJob>& job, bool accepted,
+             const QString& value = {});
 
   // The member's click (or key) that starts a navigation now, used up by it.
   bool takeMemberClick();
@@ -75,6 +94,7 @@ private:
   Platform& platform_;
   bool noticePending_ = false;
   slv::PageDialogGuard dialogs_;
+  QList<QPointer<QWebEngineUrlRequestJob>> asking_; // paused on the member's answer
   bool offerSilence_ = false;
   std::vector<std::string> ownSites_;
   QElapsedTimer lastInput_;

@@ -62,6 +62,15 @@ public:
       *silence = false;
     return msgBox(text, style, title);
   }
+  // The same, answered through answered with the answer and the choice of
+  // silence: nothing waits for it, the page's pane included.
+  virtual void pageBoxThen(const QObject* pane, const QString& text, int style,
+                           const QString& title, bool offerSilence,
+                           std::function<void(int answer, bool silence)> answered) {
+    bool silence = false;
+    const int answer = pageBox(pane, text, style, title, offerSilence, &silence);
+    answered(answer, silence);
+  }
   // A page's dialog (prompt, sign-in, file choice): shown when its pane is in
   // front, holding only that pane.
   virtual int showPageDialog(QDialog& dialog, const QObject* pane) {

@@ -316,6 +316,22 @@ int QtPlatform::pageBox(const QObject* pane, const QString& text, int style, con
   return answerOf(box, b, style);
 }
 
+void QtPlatform::pageBoxThen(const QObject* pane, const QString& text, int style,
+                             const QString& title, bool offerSilence,
+                             std::function<void(int, bool)> answered) {
+  auto* box = new QMessageBox(paneWindow(pane));
+  const StyledBox b = styleBox(*box, slv::plainText(text), style, title);
+  if (offerSilence)
+    box->setCheckBox(new QCheckBox(PanePage::silenceText()));
+  // A box gone without an answer (its window closing) gives the default.
+  gate().open(box, {pane, true, false},
+              [box = QPointer<QMessageBox>(box), b, style, answered = std::move(answered)](int) {
+                if (!box)
+                  return answered(style & 0x7 ? vbCancel : vbOK, false);
+                answered(answerOf(*box, b, style), box->checkBox() && box->checkBox()->isChecked());
+              });
+}
+
 int QtPlatform::showPageDialog(QDialog& dialog, const QObject* pane) {
   // The gate holds the pane (and only it) while the question is open.
   return gate().ask(dialog, pane);

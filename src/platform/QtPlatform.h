@@ -36,6 +36,8 @@ public:
   int showModal(QDialog& dialog) override;
   int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
               bool offerSilence, bool* silence) override;
+  void pageBoxThen(const QObject* pane, const QString& text, int style, const QString& title,
+                   bool offerSilence, std::function<void(int, bool)> answered) override;
   int showPageDialog(QDialog& dialog, const QObject* pane) override;
   void silencePages(bool on) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;

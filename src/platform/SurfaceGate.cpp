@@ -70,6 +70,7 @@ void SurfaceGate::holdPane(const QObject* pane, int delta) {
 int SurfaceGate::enter(QDialog& dialog, Way way, std::function<void(int)> answered) {
   const int id = ++lastId_;
   way.disguiseOwn = way.disguiseOwn || std::exchange(passNext_, false);
+  way.engineWaits = way.engineWaits || std::exchange(engineNext_, false);
   // A pane's question holds that pane only; the program's own questions
   // block the rest of it, as they always did.
   if (way.pane)
@@ -86,18 +87,23 @@ int SurfaceGate::enter(QDialog& dialog, Way way, std::function<void(int)> answer
       it->dialog.clear();
     finish(id, QDialog::Rejected);
   });
-  const slv::SurfaceItem item{id, slv::SurfaceKind::Question, scopeOf(way.pane), way.disguiseOwn};
-  if (queue_.arrive(item, state_) == slv::SurfaceAction::Show)
-    show(id);
+  slv::SurfaceItem item{id, slv::SurfaceKind::Question, scopeOf(way.pane), way.disguiseOwn};
+  item.engineWaits = way.engineWaits;
+  if (const slv::SurfaceAction action = queue_.arrive(item, state_); slv::showsNow(action))
+    show(id, action);
   return id;
 }
 
-void SurfaceGate::show(int id) {
+void SurfaceGate::show(int id, slv::SurfaceAction action) {
   const auto it = entries_.find(id);
   if (it == entries_.end() || !it->dialog)
     return;
   it->shown = true;
-  QDialog* d = it->dialog;
+  QPointer<QDialog> d = it->dialog;
+  if (action == slv::SurfaceAction::ShowWithPane)
+    emit paneForward(it->way.pane);
+  if (!d)
+    return;
   d->show();
   d->raise();
   d->activateWindow();
@@ -183,10 +189,11 @@ void SurfaceGate::release() {
   releaseQueued_ = false;
   // One at a time: the next shows once the one before it is answered.
   while (releasing_ == 0) {
-    const std::optional<int> id = queue_.next(state_);
-    if (!id)
+    const std::optional<slv::SurfaceItem> item = queue_.nextItem(state_);
+    if (!item)
       return;
-    const auto it = entries_.find(*id);
+    const int id = item->id;
+    const auto it = entries_.find(id);
     if (it == entries_.end())
       continue;
     if (it->notice) {
@@ -209,8 +216,8 @@ void SurfaceGate::release() {
       entries_.erase(it);
       continue;
     }
-    releasing_ = *id;
-    show(*id);
+    releasing_ = id;
+    show(id, slv::surfaceAction(*item, state_));
   }
 }
 

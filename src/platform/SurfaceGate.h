@@ -8,12 +8,13 @@
 // is in front. Driven by events: a request, the disguise ending, the pane in
 // front changing, an answer.
 //
-// The program's own questions are opened and answered through a callback
-// (open), so answering one never waits on another. Only what must be answered
-// before its caller can go on (a page's alert, confirm, prompt, file choice
-// or sign-in, which the engine asks synchronously, and the program's modal
-// windows) waits in a loop of its own (ask); those loops nest, and an answered
-// question whose loop cannot end yet has the ones inside it shown first.
+// The program's own questions and a page's boxes are opened and answered
+// through a callback (open), so answering one never waits on another. Only
+// what must be answered before its caller can go on (what the engine still
+// asks synchronously: a file choice, a sign-in, the few boxes a page cannot
+// ask through the program; and the program's modal windows) waits in a loop
+// of its own (ask); those loops nest, and an answered question whose loop
+// cannot end yet has the ones inside it shown first.
 #include "core/surface_gate.h"
 
 #include <QHash>
@@ -48,6 +49,7 @@ public:
     const QObject* pane = nullptr; // held while this pane is behind; holds only it
     bool ofPage = false;           // the page's own: dropped when the page goes
     bool disguiseOwn = false;      // the restore question or the password box
+    bool engineWaits = false;      // the browser engine waits on it: see EngineWait
   };
 
   // Shows the dialog when it may and returns at once; answered runs once with
@@ -88,6 +90,21 @@ public:
     SurfaceGate& gate_;
   };
 
+  // The next question asked is one the browser engine waits on, every pane
+  // with it (a page's box it asks synchronously, sign-in): it is never held
+  // for a pane behind, whose pane comes to the front with it instead; only
+  // the disguise holds it.
+  class EngineWait {
+  public:
+    explicit EngineWait(SurfaceGate& gate) : gate_(gate) { gate_.engineNext_ = true; }
+    ~EngineWait() { gate_.engineNext_ = false; }
+    EngineWait(const EngineWait&) = delete;
+    EngineWait& operator=(const EngineWait&) = delete;
+
+  private:
+    SurfaceGate& gate_;
+  };
+
 signals:
   // After the disguise went on, and after it came off (the restore done).
   void disguiseChanged(bool on);
@@ -96,6 +113,8 @@ signals:
   // on an answer stops first.
   void paneGone(const QObject* pane);
   void closing();
+  // A question the engine waits on shows now: its pane must come to the front.
+  void paneForward(const QObject* pane);
 
 private:
   struct Entry {
@@ -109,7 +128,7 @@ private:
   int enter(QDialog& dialog, Way way, std::function<void(int)> answered);
   void finish(int id, int result);
   void answeredNested(int id);
-  void show(int id);
+  void show(int id, slv::SurfaceAction action = slv::SurfaceAction::Show);
   void release();
   void releaseLater();
   void holdPane(const QObject* pane, int delta);
@@ -123,6 +142,7 @@ private:
   QList<QPointer<QWidget>> hidden_;
   int lastId_ = 0;
   bool passNext_ = false;
+  bool engineNext_ = false;
   int releasing_ = 0; // the released question in front: the next waits for its answer
   bool releaseQueued_ = false;
 };

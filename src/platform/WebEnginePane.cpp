@@ -177,6 +177,8 @@ QWidget* WebEnginePane::widget() { return view_; }
 void WebEnginePane::navigate(const QString& address) {
   if (home_.isEmpty())
     home_ = address;
+  // A page paused on its box would hold the navigation until answered.
+  page_->answerWaiting();
   crashedUrl_.clear();
   page_->setUrl(typedUrl(address));
 }
@@ -184,6 +186,7 @@ void WebEnginePane::navigate(const QString& address) {
 bool WebEnginePane::goBack() {
   if (!page_->history()->canGoBack())
     return false;
+  page_->answerWaiting();
   crashedUrl_.clear();
   page_->triggerAction(QWebEnginePage::Back);
   return true;
@@ -192,6 +195,7 @@ bool WebEnginePane::goBack() {
 bool WebEnginePane::goForward() {
   if (!page_->history()->canGoForward())
     return false;
+  page_->answerWaiting();
   crashedUrl_.clear();
   page_->triggerAction(QWebEnginePage::Forward);
   return true;
@@ -202,6 +206,7 @@ void WebEnginePane::stop() {
 }
 
 void WebEnginePane::refresh() {
+  page_->answerWaiting();
   if (crashed()) {
     const QString address = crashedUrl_;
     crashedUrl_.clear();

@@ -88,6 +88,12 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
     platform_.gate().addPane(p->widget());
   platform_.gate().setFront(CurrentBrowser->widget());
+  // A question the engine waits on brings its pane (and tab) to the front.
+  connect(&platform_.gate(), &SurfaceGate::paneForward, this, [this](const QObject* pane) {
+    for (int i = 0; i < 3; ++i)
+      if (this->pane(i)->widget() == pane)
+        pboWins_Click(i);
+  });
 
   WMP = platform_.createMediaPlayer(canvas_);
 

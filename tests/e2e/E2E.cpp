@@ -1,5 +1,6 @@
 #include "e2e/E2E.h"
 
+#include "platform/PageDialogScheme.h"
 #include "shell/Startup.h"
 #include "shell/frmStart.h"
 
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   qputenv("QT_QPA_PLATFORM", "xcb");
+  PageDialogScheme::registerScheme();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("SOLVARINO3w"));

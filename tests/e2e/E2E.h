@@ -59,6 +59,12 @@ public:
       *silence = false;
     return onMsgBox(text, style);
   }
+  void pageBoxThen(const QObject* pane, const QString& text, int style, const QString& title,
+                   bool offerSilence, std::function<void(int, bool)> answered) override {
+    if (!onMsgBox || realPageBoxes)
+      return QtPlatform::pageBoxThen(pane, text, style, title, offerSilence, std::move(answered));
+    answered(onMsgBox(text, style), false);
+  }
   int showPageDialog(QDialog& dialog, const QObject* pane) override {
     return onModal ? onModal(dialog) : QtPlatform::showPageDialog(dialog, pane);
   }

@@ -1,17 +1,21 @@
 // The panes' everyday tools in the real program: find, zoom, a crashed page,
-// spelling, sign-in, PDF copies, site permissions and full screen.
+// spelling, sign-in, PDF copies, site permissions, full screen and a page's box
+// that holds only its own page.
 #include "e2e/E2E.h"
 
 #include "browse/FindBar.h"
 #include "platform/LoginDialog.h"
 #include "platform/WebEnginePane.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineFullScreenRequest>
@@ -337,4 +341,40 @@ TEST_F(Panes, FullScreenAskedAgainWhileTheLastOneIsTornDownShows) {
     page->triggerAction(QWebEnginePage::ExitFullScreen);
   ASSERT_TRUE(e2e::waitFor([&] { return page->title() == "Video"; }));
   EXPECT_EQ(QWebEngineView::forPage(page), main);
+}
+
+TEST_F(Panes, APagesBoxHoldsOnlyItsOwnPageAndItsAnswerReachesIt) {
+  // The messages pane, behind, asks the portal once a second.
+  QWebEngineView* mess = paneOf(w->WBMess.get())->view();
+  w->WBMess->navigate(run.portal.url("/prove/ticchettio.html"));
+  ASSERT_TRUE(e2e::waitFor([&] { return mess->title() == "Ticchettio"; }));
+  open(w->WBMain.get(), "/prove/discussione.html", "Discussione: l'orto sul balcone");
+  // Each pane keeps a renderer of its own: a paused page pauses no other.
+  EXPECT_NE(main->page()->renderProcessPid(), mess->page()->renderProcessPid());
+
+  runJs(main, "setTimeout(function () {"
+              "  document.title = confirm('Rimango <b>qui</b>?') ? 'Rimasto' : 'Andato'; }, 0)");
+  QMessageBox* box = nullptr;
+  ASSERT_TRUE(e2e::waitFor([&] {
+    for (QWidget* t : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QMessageBox*>(t); b && b->isVisible())
+        box = b;
+    return box != nullptr;
+  }));
+  EXPECT_EQ(box->text(), "Rimango <b>qui</b>?");
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  EXPECT_EQ(box->windowTitle(), "Messaggio dalla pagina 127.0.0.1");
+  e2e::screenshot(box, "domanda-della-pagina");
+
+  const auto ticks = [&] {
+    return run.portal.requests.filter(QRegularExpression("^/prove/tic\\?")).size();
+  };
+  const qsizetype before = ticks();
+  QTest::qWait(10000);
+  EXPECT_GE(ticks() - before, 8);
+  EXPECT_NE(main->title(), "Rimasto"); // the page that asked waits for its answer
+  for (QAbstractButton* b : box->buttons())
+    if (b->text() == "OK")
+      b->click();
+  EXPECT_TRUE(e2e::waitFor([&] { return main->title() == "Rimasto"; }));
 }

@@ -7,6 +7,7 @@
 #include "core/config.h"
 #include "platform/PageStyles.h"
 #include "privacy/BossAlarm.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -158,4 +159,27 @@ TEST_F(PanesOnWindow, AHugeOrNonUtf8MemberStyleIsIgnoredWithOneWarning) {
     EXPECT_EQ(warnings, 1);
   }
   qInstallMessageHandler(before);
+}
+
+TEST_F(PanesOnWindow, AQuestionTheEngineWaitsOnBringsItsPaneForwardOnceNotDisguised) {
+  frmNRV_SLV3& w = load();
+  SurfaceGate& gate = platform.gate();
+  const auto ask = [&](int i) {
+    SurfaceGate::EngineWait now(gate);
+    gate.open(new QDialog(&w), {pane(i).widget(), true, false});
+  };
+  ask(1);
+  EXPECT_EQ(w.CurrentBrowser, &pane(1));
+  EXPECT_TRUE(w.mnuMessage->isChecked());
+  gate.dropAll();
+  w.pboWins_Click(0);
+  gate.setDisguised(true, &w);
+  ask(2);
+  QApplication::processEvents();
+  EXPECT_EQ(w.CurrentBrowser, &pane(0));
+  gate.setDisguised(false, &w);
+  QApplication::processEvents();
+  EXPECT_EQ(w.CurrentBrowser, &pane(2));
+  EXPECT_EQ(w.pboWins[2]->borderStyle(), 1);
+  gate.dropAll();
 }

@@ -196,6 +196,10 @@ Portal::Portal() {
   handle(QStringLiteral("/"), [](const QHttpServerRequest&) {
     return html(QStringLiteral("Posta web"), QStringLiteral("<p>Casella di posta.</p>"));
   });
+  // What the ticking page asks once a second.
+  handle(QStringLiteral("/prove/tic"), [](const QHttpServerRequest&) {
+    return html(QStringLiteral("Tic"), QStringLiteral("<p>tac</p>"));
+  });
   // Holds a pane busy: the answer comes after ?ms= milliseconds (default 3000).
   handle(QStringLiteral("/slow"), [](const QHttpServerRequest& req) {
     PortalReply r = html(QStringLiteral("Pagina lenta"), QStringLiteral("<p>Finalmente.</p>"));

@@ -98,3 +98,32 @@ TEST(SurfaceGate, UnderTheDisguiseOnlyItsOwnBoxPassesAndAnAnsweredQuestionHasIts
   EXPECT_TRUE(nested.innerOf(12).empty());
   EXPECT_TRUE(nested.innerOf(99).empty());
 }
+
+TEST(SurfaceGate, WhatTheEngineWaitsOnShowsAtOnceWithItsPaneAndOnlyTheDisguiseHoldsIt) {
+  SurfaceQueue q;
+  GateState s{false, 1};
+  SurfaceItem behind{1, Q, 2};
+  behind.engineWaits = true;
+  SurfaceItem front{2, Q, 1};
+  front.engineWaits = true;
+  EXPECT_EQ(q.arrive(behind, s), SurfaceAction::ShowWithPane);
+  EXPECT_EQ(q.arrive(front, s), SurfaceAction::Show);
+  s.disguised = true;
+  EXPECT_EQ(q.arrive({3, Q, 1}, s), SurfaceAction::Hold);
+  behind.id = 4;
+  EXPECT_EQ(q.arrive(behind, s), SurfaceAction::Hold);
+  s.disguised = false;
+  // It overtakes what waits for the same showing, which the member could
+  // answer only once the engine runs again.
+  EXPECT_EQ(q.arrive(front, s), SurfaceAction::Show);
+  // After the restore what waited comes in order, the pane of each coming with it.
+  const std::optional<SurfaceItem> first = q.nextItem(s);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->id, 3);
+  const std::optional<SurfaceItem> second = q.nextItem(s);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->id, 4);
+  EXPECT_EQ(surfaceAction(*second, s), SurfaceAction::ShowWithPane);
+  // A page's box answered in the page itself still waits for its pane.
+  EXPECT_EQ(q.arrive({5, Q, 2}, s), SurfaceAction::Hold);
+}
