@@ -118,11 +118,20 @@ bool DesktopKey::nativeEventFilter(const QByteArray& eventType, void* message, q
   if (state_ != State::Held || eventType != "xcb_generic_event_t")
     return false;
   const auto* event = static_cast<xcb_generic_event_t*>(message);
-  if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
+  const uint8_t type = event->response_type & 0x7f;
+  if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
     return false;
   const auto* key = static_cast<xcb_key_press_event_t*>(message);
-  if (key->event != root_ || key->detail != keycode_ || (key->state & kRelevant) != kModifiers)
+  if (key->event != root_ || key->detail != keycode_)
     return false;
+  if (type == XCB_KEY_PRESS) {
+    armed_ = (key->state & kRelevant) == kModifiers;
+    return armed_;
+  }
+  // Acted on at the release, when the grab no longer holds the keyboard.
+  if (!armed_)
+    return false;
+  armed_ = false;
   emit pressed();
   return true;
 #else

@@ -11,9 +11,9 @@ class DesktopKey : public QObject, public QAbstractNativeEventFilter {
 public:
   enum class State {
     Unavailable, // no X11 display (the offscreen platform, a native Wayland one)
-    Held,  // the key is ours until it is given back
-    Taken, // another program holds it
-    Given, // given back for now
+    Held,        // the key is ours until it is given back
+    Taken,       // another program holds it
+    Given,       // given back for now
   };
 
   explicit DesktopKey(QObject* parent = nullptr);
@@ -38,4 +38,5 @@ private:
   unsigned keycode_ = 0;
   unsigned root_ = 0;
   bool told_ = false;
+  bool armed_ = false; // pressed, to act on at the release
 };

@@ -796,7 +796,10 @@ void frmNRV_SLV3::buildDesktopPresence() {
   connect(desktopKey, &DesktopKey::stateChanged, this, [this](DesktopKey::State s) {
     mnuDesktopKeyTaken->setVisible(s == DesktopKey::State::Taken);
   });
-  connect(desktopKey, &DesktopKey::pressed, alarm, &BossAlarm::raiseAlarm);
+  // Raised once the X event is handled: from inside it, the window's state
+  // is read back as normal before the window manager has minimised it, and
+  // the restore question comes at once.
+  connect(desktopKey, &DesktopKey::pressed, alarm, &BossAlarm::raiseAlarm, Qt::QueuedConnection);
   // While disguised the key is the desktop's again: no second alarm, no
   // restore from it.
   connect(alarm, &BossAlarm::disguised, desktopKey, [this](bool on) {

@@ -39,8 +39,11 @@ TEST(DesktopKey, RaisesTheAlarmWhileAnotherProgramHasTheKeyboard) {
   QProcess other;
   other.start(QStringLiteral("xmessage"), {"-name", "altro", "-center", "un altro programma"});
   ASSERT_TRUE(other.waitForStarted());
-  const QString id = xdotool({"search", "--sync", "--classname", "altro"}).section('\n', 0, 0);
-  ASSERT_FALSE(id.isEmpty());
+  QString id;
+  ASSERT_TRUE(e2e::waitFor([&] {
+    id = xdotool({"search", "--onlyvisible", "--classname", "altro"}).section('\n', 0, 0);
+    return !id.isEmpty();
+  }));
   xdotool({"windowactivate", "--sync", id});
   ASSERT_TRUE(e2e::waitFor([] { return QApplication::activeWindow() == nullptr; }));
 
