@@ -792,7 +792,9 @@ void frmNRV_SLV3::buildDesktopPresence() {
       QStringLiteral("Maiusc+Ctrl+F12 fuori dal programma: già usato da un altro programma"), this);
   mnuDesktopKeyTaken->setEnabled(false);
   mnuDesktopKeyTaken->setVisible(false);
-  mnuStrumenti->insertAction(mnuPassword, mnuDesktopKeyTaken);
+  // Right below the alarm's item, before its separator.
+  const QList<QAction*> tools = mnuStrumenti->actions();
+  mnuStrumenti->insertAction(tools.value(tools.indexOf(mnuAlert) + 1), mnuDesktopKeyTaken);
   connect(desktopKey, &DesktopKey::stateChanged, this, [this](DesktopKey::State s) {
     mnuDesktopKeyTaken->setVisible(s == DesktopKey::State::Taken);
   });
