@@ -122,13 +122,18 @@ bool DesktopKey::nativeEventFilter(const QByteArray& eventType, void* message, q
   if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
     return false;
   const auto* key = static_cast<xcb_key_press_event_t*>(message);
-  if (key->event != root_ || key->detail != keycode_)
+  if (key->detail != keycode_)
     return false;
   if (type == XCB_KEY_PRESS) {
+    // Pressed in a window of the program, the press is the window's own.
+    if (key->event != root_)
+      return false;
     armed_ = (key->state & kRelevant) == kModifiers;
     return armed_;
   }
   // Acted on at the release, when the grab no longer holds the keyboard.
+  // The release goes to the window with the focus when it is the
+  // program's, to the root otherwise.
   if (!armed_)
     return false;
   armed_ = false;

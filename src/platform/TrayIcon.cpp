@@ -3,6 +3,10 @@
 #include "platform/Strings.h"
 
 #include <QMenu>
+#if defined(SLV_DBUS)
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#endif
 #include <QPainter>
 #include <QSystemTrayIcon>
 
@@ -32,7 +36,16 @@ QPixmap badged(const QPixmap& icon, const QString& badge) {
 
 } // namespace
 
-TrayIcon::TrayIcon(const QPixmap& icon, QObject* parent) : QObject(parent), icon_(icon) {}
+TrayIcon::TrayIcon(const QPixmap& icon, QObject* parent) : QObject(parent), icon_(icon) {
+#if defined(SLV_DBUS)
+  // An icon shown is registered again by Qt itself; one that could not show
+  // (no area then, or deleted while the window was disguised) needs asking.
+  auto* watcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                          QDBusConnection::sessionBus(),
+                                          QDBusServiceWatcher::WatchForRegistration, this);
+  connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::hostAppeared);
+#endif
+}
 
 TrayIcon::~TrayIcon() {
   delete tray_;

@@ -27,6 +27,8 @@ signals:
   void showRequested();
   void alarmRequested();
   void quitRequested();
+  // A notification area came to the desktop (its panel started again).
+  void hostAppeared();
 
 private:
   QPixmap icon_;

@@ -837,6 +837,7 @@ void frmNRV_SLV3::buildDesktopPresence() {
   connect(tray, &TrayIcon::showRequested, this, &frmNRV_SLV3::bringToFront);
   connect(tray, &TrayIcon::alarmRequested, alarm, &BossAlarm::raiseAlarm);
   connect(tray, &TrayIcon::quitRequested, this, &frmNRV_SLV3::mnuEsci_Click);
+  connect(tray, &TrayIcon::hostAppeared, this, &frmNRV_SLV3::updateTray);
   connect(alarm, &BossAlarm::disguised, this, &frmNRV_SLV3::updateTray);
   updateTray();
 }
