@@ -796,7 +796,8 @@ void frmNRV_SLV3::buildDesktopPresence() {
   const QList<QAction*> tools = mnuStrumenti->actions();
   mnuStrumenti->insertAction(tools.value(tools.indexOf(mnuAlert) + 1), mnuDesktopKeyTaken);
   connect(desktopKey, &DesktopKey::stateChanged, this, [this](DesktopKey::State s) {
-    mnuDesktopKeyTaken->setVisible(s == DesktopKey::State::Taken);
+    // Without the portal, the grab is a partial key: the note stays.
+    mnuDesktopKeyTaken->setVisible(s == DesktopKey::State::Taken || portalDeclined_);
   });
   // Raised once the X event is handled: from inside it, the window's state
   // is read back as normal before the window manager has minimised it, and
@@ -816,7 +817,10 @@ void frmNRV_SLV3::buildDesktopPresence() {
     auto* portal = new ShortcutPortal(this);
     connect(portal, &ShortcutPortal::pressed, alarm, &BossAlarm::raiseAlarm);
     connect(portal, &ShortcutPortal::unavailable, this, [this] {
+      if (portalDeclined_)
+        return; // said once
       keyOnPortal_ = false;
+      portalDeclined_ = true;
       std::fprintf(stderr, "solvarino: il desktop non offre le scorciatoie globali: "
                            "Maiusc+Ctrl+F12 vale solo nelle finestre X11\n");
       mnuDesktopKeyTaken->setText(

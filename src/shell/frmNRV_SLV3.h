@@ -207,4 +207,5 @@ private:
   bool frameFitted_ = false; // the window manager's frame was taken into account
   bool panesStarted_ = false;
   bool keyOnPortal_ = false; // the desktop's portal gives the alarm's key
+  bool portalDeclined_ = false; // a Wayland desktop without it
 };
