@@ -18,6 +18,7 @@ namespace {
 const QString kDark = QStringLiteral("LetturaScura");
 const QString kWatch = QStringLiteral("AvvisaNuoviMessaggi");
 const QString kReopen = QStringLiteral("RiapriPagine");
+const QString kTray = QStringLiteral("IconaNotifica");
 // Each pane's group: its zoom and its page.
 const QString kPaneGroups[3] = {QStringLiteral("Forum"), QStringLiteral("Messaggi"),
                                 QStringLiteral("Email")};
@@ -57,6 +58,10 @@ KeptChoices::KeptChoices(frmNRV_SLV3& win)
   }
   if (const auto reopen = store_.readSwitch(kReopen))
     mnuRiapri->setChecked(*reopen);
+  if (const auto tray = store_.readSwitch(kTray); tray && *tray != win_.mnuTray->isChecked()) {
+    win_.mnuTray->setChecked(*tray);
+    win_.updateTray();
+  }
   BrowserPane* panes[3] = {win_.WBMain.get(), win_.WBMess.get(), win_.WBMail.get()};
   for (std::size_t k = 0; k < 3; ++k) {
     if (const auto zoom = store_.readZoom(zoomKey(k)))
@@ -67,7 +72,7 @@ KeptChoices::KeptChoices(frmNRV_SLV3& win)
   }
 
   // The member's own changes are kept at once; the rest at the restore and the close.
-  for (QAction* a : {win_.mnuLetturaScura, avvisa, mnuRiapri})
+  for (QAction* a : {win_.mnuLetturaScura, avvisa, mnuRiapri, win_.mnuTray})
     connect(a, &QAction::triggered, this, [this, a, avvisa] {
       if (a == avvisa)
         watchTouched_ = true;
@@ -105,6 +110,7 @@ void KeptChoices::write() {
   if (!watchOffByConfig_ || watchTouched_)
     store_.writeSwitch(kWatch, win_.watch->mnuAvvisa->isChecked());
   store_.writeSwitch(kReopen, mnuRiapri->isChecked());
+  store_.writeSwitch(kTray, win_.mnuTray->isChecked());
   const BrowserPane* panes[3] = {win_.WBMain.get(), win_.WBMess.get(), win_.WBMail.get()};
   for (std::size_t k = 0; k < 3; ++k) {
     store_.writeZoom(zoomKey(k), panes[k]->zoomFactor());

@@ -1,11 +1,10 @@
 #pragma once
 // What the member chose comes back at the next start: "Lettura scura",
-// "Avvisa dei nuovi messaggi", each pane's zoom and, when "Riapri le pagine
-// dell'ultima volta" (Navigazione menu, off at first) is on, the page each
-// pane showed. Read from the platform's KeptSettings once, as the window is
-// built; written when the member changes a switch, at the restore after the
-// boss alarm and at the close. Nothing is written while the window is
-// disguised: the restore or the close keeps what changed meanwhile.
+// "Avvisa dei nuovi messaggi", "Icona nell'area di notifica", each pane's zoom and, when "Riapri le
+// pagine dell'ultima volta" (Navigazione menu, off at first) is on, the page each pane showed. Read
+// from the platform's KeptSettings once, as the window is built; written when the member changes a
+// switch, at the restore after the boss alarm and at the close. Nothing is written while the window
+// is disguised: the restore or the close keeps what changed meanwhile.
 #include "platform/KeptSettings.h"
 
 #include <QObject>

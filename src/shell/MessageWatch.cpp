@@ -160,6 +160,7 @@ void MessageWatch::showCount() {
   tab->setPicture(ui::badgedWordPicture(QStringLiteral("MESSAGGI"), slv::qs(slv::unreadBadge(n))));
   tab->setAccessibleName(n > 0 ? QStringLiteral("MESSAGGI (%1)").arg(n)
                                : QStringLiteral("MESSAGGI"));
+  win_.updateTray();
   if (disguised())
     return;
   const QString prefix = n > 0 ? QStringLiteral("(%1) ").arg(n) : QString();

@@ -7,6 +7,7 @@
 #include "core/config.h"
 #include "core/datafile.h"
 #include "core/layout.h"
+#include "core/tray_view.h"
 #include "core/zoom_steps.h"
 #include "emoticons/EmoTrayPanel.h"
 #include "forums/FavouritesPanel.h"
@@ -17,9 +18,14 @@
 #include "media/MprisPlayer.h"
 #include "media/MultimediaPanel.h"
 #include "platform/BrowserPane.h"
+#include "platform/DesktopKey.h"
 #include "platform/MediaPlayer.h"
 #include "platform/PageStyles.h"
 #include "platform/Platform.h"
+#if defined(SLV_DBUS)
+#include "platform/ShortcutPortal.h"
+#endif
+#include "platform/TrayIcon.h"
 #include "privacy/BossAlarm.h"
 #include "shell/KeptChoices.h"
 #include "shell/MessageWatch.h"
@@ -39,6 +45,7 @@
 #include <QSessionManager>
 #include <QShortcut>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -118,6 +125,7 @@ frmNRV_SLV3::frmNRV_SLV3(Platform& platform, NRV_SLV3& app, QWidget* parent)
   connectPanels();
   buildPageKeys();
   watch = new MessageWatch(*this);
+  buildDesktopPresence();
   kept = new KeptChoices(*this);
 
   imgXLSico = new QLabel(canvas_);
@@ -780,4 +788,74 @@ void frmNRV_SLV3::buildPanesForTheWeb() {
 void frmNRV_SLV3::mnuLetturaScura_Click() {
   for (BrowserPane* p : {WBMain.get(), WBMess.get(), WBMail.get()})
     p->setDarkReading(mnuLetturaScura->isChecked());
+}
+
+void frmNRV_SLV3::buildDesktopPresence() {
+  // The alarm's key from anywhere on the desktop. Where it cannot be had, the
+  // Strumenti menu says so and the window's own key still works.
+  desktopKey = new DesktopKey(this);
+  mnuDesktopKeyTaken = new QAction(
+      QStringLiteral("Maiusc+Ctrl+F12 fuori dal programma: già usato da un altro programma"), this);
+  mnuDesktopKeyTaken->setEnabled(false);
+  mnuDesktopKeyTaken->setVisible(false);
+  // Right below the alarm's item, before its separator.
+  const QList<QAction*> tools = mnuStrumenti->actions();
+  mnuStrumenti->insertAction(tools.value(tools.indexOf(mnuAlert) + 1), mnuDesktopKeyTaken);
+  connect(desktopKey, &DesktopKey::stateChanged, this, [this](DesktopKey::State s) {
+    // Without the portal, the grab is a partial key: the note stays.
+    mnuDesktopKeyTaken->setVisible(s == DesktopKey::State::Taken || portalDeclined_);
+  });
+  // Raised once the X event is handled: from inside it, the window's state
+  // is read back as normal before the window manager has minimised it, and
+  // the restore question comes at once.
+  connect(desktopKey, &DesktopKey::pressed, alarm, &BossAlarm::raiseAlarm, Qt::QueuedConnection);
+  // While disguised the key is the desktop's again: no second alarm, no
+  // restore from it.
+  connect(alarm, &BossAlarm::disguised, desktopKey, [this](bool on) {
+    if (!keyOnPortal_)
+      desktopKey->hold(!on);
+  });
+#if defined(SLV_DBUS)
+  // On Wayland the desktop gives the key (the alarm ignores it while
+  // disguised); the grab is the fallback, good among X11 windows only.
+  if (ShortcutPortal::waylandSession()) {
+    keyOnPortal_ = true;
+    auto* portal = new ShortcutPortal(this);
+    connect(portal, &ShortcutPortal::pressed, alarm, &BossAlarm::raiseAlarm);
+    connect(portal, &ShortcutPortal::unavailable, this, [this] {
+      if (portalDeclined_)
+        return; // said once
+      keyOnPortal_ = false;
+      portalDeclined_ = true;
+      std::fprintf(stderr, "solvarino: il desktop non offre le scorciatoie globali: "
+                           "Maiusc+Ctrl+F12 vale solo nelle finestre X11\n");
+      mnuDesktopKeyTaken->setText(
+          QStringLiteral("Maiusc+Ctrl+F12 fuori dal programma: il desktop non lo consente"));
+      mnuDesktopKeyTaken->setVisible(true);
+      desktopKey->hold(!app_.AlarmActive);
+    });
+    portal->start();
+  } else
+#endif
+    desktopKey->hold(true);
+
+  tray = new TrayIcon(ui::appIcon(), this);
+  mnuTray = mnuBrowser->addAction(QStringLiteral("&Icona nell'area di notifica"));
+  mnuTray->setCheckable(true);
+  mnuTray->setChecked(TrayIcon::hostPresent());
+  connect(mnuTray, &QAction::triggered, this, &frmNRV_SLV3::updateTray);
+  connect(tray, &TrayIcon::showRequested, this, &frmNRV_SLV3::bringToFront);
+  connect(tray, &TrayIcon::alarmRequested, alarm, &BossAlarm::raiseAlarm);
+  connect(tray, &TrayIcon::quitRequested, this, &frmNRV_SLV3::mnuEsci_Click);
+  connect(tray, &TrayIcon::hostAppeared, this, &frmNRV_SLV3::updateTray);
+  connect(alarm, &BossAlarm::disguised, this, &frmNRV_SLV3::updateTray);
+  updateTray();
+}
+
+void frmNRV_SLV3::updateTray() {
+  if (tray == nullptr)
+    return;
+  const int unread = watch->mnuAvvisa->isChecked() ? watch->shown() : 0;
+  tray->show(slv::trayView(mnuTray->isChecked(), TrayIcon::hostPresent(),
+                           app_.AlarmActive || platform_.gate().disguised(), unread));
 }

@@ -14,6 +14,7 @@
 
 class BossAlarm;
 class BrowserPane;
+class DesktopKey;
 class ComposerPanel;
 class EmoTrayPanel;
 class FavouritesPanel;
@@ -35,6 +36,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+class TrayIcon;
 
 class frmNRV_SLV3 : public QMainWindow, public PanelHost, public AlarmHost {
   Q_OBJECT
@@ -98,6 +100,9 @@ public:
   void ZoomPage(int direction);
   // "Lettura scura": the three panes' pages dark, or as they are.
   void mnuLetturaScura_Click();
+  // The notification-area icon as the choice, the disguise and the unread
+  // count have it now.
+  void updateTray();
 
   // --- activity monitor
   void tmrBusy_Timer();
@@ -151,6 +156,8 @@ public:
   MprisPlayer* mpris = nullptr;
   MessageWatch* watch = nullptr; // the unread private messages
   KeptChoices* kept = nullptr;   // what the member chose, back at the next start
+  DesktopKey* desktopKey = nullptr; // the alarm's key from anywhere on the desktop
+  TrayIcon* tray = nullptr;
 
   // menus
   QMenu *mnuNavigazione, *mnuBrowser, *mnuFinestre, *mnuModuli, *mnuStrumenti, *mnuHelp, *mnuEdit;
@@ -161,6 +168,8 @@ public:
   QAction *mnuAlert, *mnuPassword, *mnuAiuto, *mnuInfo;
   QAction *mnuDelete, *mnuUp, *mnuDown;
   QAction* mnuLetturaScura = nullptr;
+  QAction* mnuTray = nullptr;            // "Icona nell'area di notifica"
+  QAction* mnuDesktopKeyTaken = nullptr; // the note that the desktop-wide key is not ours
 
   // timers
   QTimer *tmrBusy, *tmrPeek, *tmrProtection;
@@ -187,6 +196,7 @@ private:
   void buildPanesForTheWeb();
   void placeFindBar();
   void askPermissions();
+  void buildDesktopPresence();
 
   Platform& platform_;
   NRV_SLV3& app_;
@@ -196,4 +206,6 @@ private:
   bool closeDecided_ = false;
   bool frameFitted_ = false; // the window manager's frame was taken into account
   bool panesStarted_ = false;
+  bool keyOnPortal_ = false; // the desktop's portal gives the alarm's key
+  bool portalDeclined_ = false; // a Wayland desktop without it
 };
