@@ -74,7 +74,10 @@ TEST(ImageSearchE2E, PreviewShowsThePictureAndSearchBrowses) {
     QTest::qWait(200);
     EXPECT_TRUE(v->url().isEmpty());
     QTest::mouseClick(search.cmdVai, Qt::LeftButton);
-    ASSERT_TRUE(e2e::waitFor([&] { return v->title() == "Indice del forum"; }));
+    // The engine may tell the title before the load ends (Qt 6.8 does); the
+    // next address goes once this one is done.
+    ASSERT_TRUE(
+        e2e::waitFor([&] { return v->title() == "Indice del forum" && !search.WB->busy(); }));
 
     search.txtAddress->setText(portal.url("/slow?ms=2500"));
     QTest::mouseClick(search.cmdVai, Qt::LeftButton);
@@ -82,8 +85,13 @@ TEST(ImageSearchE2E, PreviewShowsThePictureAndSearchBrowses) {
     loadingCaption = search.windowTitle();
     loadingAddress = search.txtAddress->text();
     e2e::screenshot(&search, "image-search-loading");
-    ASSERT_TRUE(e2e::waitFor([&] { return search.windowTitle() == "  RICERCA IMMAGINI "; }, 8000));
-    EXPECT_EQ(v->title(), "Pagina lenta");
+    // The engine may end the last load after the next one began: the page,
+    // not the first end of loading, says the slow page came.
+    ASSERT_TRUE(e2e::waitFor(
+        [&] {
+          return search.windowTitle() == "  RICERCA IMMAGINI " && v->title() == "Pagina lenta";
+        },
+        8000));
 
     QTest::mouseClick(search.cmdNavy[5], Qt::LeftButton); // "Google", here the portal
     ASSERT_TRUE(e2e::waitFor([&] { return v->title() == "Ricerca immagini"; }));
