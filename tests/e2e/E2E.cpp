@@ -41,9 +41,8 @@ void usePortal(const Portal& portal) {
     qputenv(var, portal.host().toUtf8());
 }
 
-frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
-                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs,
-                          std::function<void()> splashEnding) {
+frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state, std::unique_ptr<frmNRV_SLV3>& win,
+                          qint64* splashToMainMs, std::function<void()> splashEnding) {
   QElapsedTimer t;
   t.start();
   ::startProgram(platform, state, win, std::move(splashEnding));
@@ -52,6 +51,14 @@ frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
   if (splashToMainMs)
     *splashToMainMs = t.elapsed();
   return win.get();
+}
+
+bool startWindowManager(QProcess& wm) {
+  const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+  if (openbox.isEmpty())
+    return false;
+  wm.start(openbox, {"--sm-disable"});
+  return true;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -100,13 +107,15 @@ int main(int argc, char** argv) {
   // Keep the browser profile of the tests away from the user's own. A test
   // that starts the program again in a second process hands its folder down.
   static QTemporaryDir fresh;
-  const QString home = qEnvironmentVariableIsEmpty("SLV_E2E_HOME") ? fresh.path()
-                                                                   : qEnvironmentVariable("SLV_E2E_HOME");
+  const QString home = qEnvironmentVariableIsEmpty("SLV_E2E_HOME")
+                           ? fresh.path()
+                           : qEnvironmentVariable("SLV_E2E_HOME");
   qputenv("XDG_DATA_HOME", (home + "/data").toUtf8());
   qputenv("XDG_CACHE_HOME", (home + "/cache").toUtf8());
   qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());
   if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-    std::fprintf(stderr, "end-to-end tests need an X display (scripts/test runs them under Xvfb)\n");
+    std::fprintf(stderr,
+                 "end-to-end tests need an X display (scripts/test runs them under Xvfb)\n");
     return 1;
   }
   qputenv("QT_QPA_PLATFORM", "xcb");

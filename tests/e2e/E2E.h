@@ -87,9 +87,12 @@ QString screenshot(QWidget* w, const QString& name);
 void usePortal(const Portal& portal);
 // Starts the program as main() does, waits for the main window and
 // returns it. splashEnding runs as the splash begins to unload.
-frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state,
-                          std::unique_ptr<frmNRV_SLV3>& win, qint64* splashToMainMs = nullptr,
+frmNRV_SLV3* startProgram(E2EPlatform& platform, NRV_SLV3& state, std::unique_ptr<frmNRV_SLV3>& win,
+                          qint64* splashToMainMs = nullptr,
                           std::function<void()> splashEnding = {});
+// Starts openbox as the display's window manager; false when it is not
+// installed (scripts/setup installs it).
+bool startWindowManager(QProcess& wm);
 // Writes a whole file; false when it cannot.
 bool writeFile(const QString& path, const QByteArray& bytes);
 

@@ -19,11 +19,10 @@ QString xdotool(const QStringList& args) {
 } // namespace
 
 TEST(DesktopKey, RaisesTheAlarmWhileAnotherProgramHasTheKeyboard) {
-  const QString wm = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-  if (wm.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-    GTEST_SKIP() << "openbox or xdotool is not installed (scripts/setup installs them)";
   QProcess openbox;
-  openbox.start(wm, {"--sm-disable"});
+  if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
+      !e2e::startWindowManager(openbox))
+    GTEST_SKIP() << "openbox or xdotool is not installed (scripts/setup installs them)";
   ASSERT_TRUE(openbox.waitForStarted());
   e2e::Run r;
   ASSERT_TRUE(r.serve());

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -51,11 +50,9 @@ template <class T> T* shown(const std::function<bool(T*)>& pred = {}) {
 } // namespace
 
 TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheSpreadsheet) {
-  const QString wm = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-  if (wm.isEmpty())
-    GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
   QProcess openbox;
-  openbox.start(wm, {"--sm-disable"});
+  if (!e2e::startWindowManager(openbox))
+    GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
   ASSERT_TRUE(openbox.waitForStarted());
   e2e::Run r;
   ASSERT_TRUE(r.serve());

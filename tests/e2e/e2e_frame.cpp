@@ -4,15 +4,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 TEST(Frame, UnderAWindowManagerTheFrameCoversTheScreen) {
-  const QString wm = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-  if (wm.isEmpty())
-    GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
   QProcess openbox;
-  openbox.start(wm, {"--sm-disable"});
+  if (!e2e::startWindowManager(openbox))
+    GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
   ASSERT_TRUE(openbox.waitForStarted());
   e2e::Run run;
   ASSERT_TRUE(run.serve());
