@@ -1,22 +1,22 @@
 // Measures the real program: start-up time after the splash, memory with the
 // three panes loaded, CPU while idle, and the cost of one activity tick.
 // Runs under a display (scripts/bench starts Xvfb) against the local portal.
-#include "platform/BrowserPane.h"
-#include "platform/PageDialogScheme.h"
-#include "platform/QtPlatform.h"
+#include "panes/BrowserPane.h"
+#include "panes/PageDialogScheme.h"
 #include "portal/Portal.h"
-#include "ui/NRV_SLV3.h"
+#include "shell/ProgramPlatform.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
+#include "ui/NRV_SLV3.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWindow>
 #include <chrono>
@@ -25,7 +25,7 @@
 
 namespace {
 
-class BenchPlatform : public QtPlatform {
+class BenchPlatform : public ProgramPlatform {
 public:
   QString applicationFolder() const override { return folder; }
   QString folder;
@@ -62,7 +62,7 @@ double cpuSeconds(const QList<int>& pids) {
       continue;
     const QByteArray s = stat.readAll();
     const QList<QByteArray> f = s.mid(s.lastIndexOf(')') + 2).split(' ');
-    total += (f[11].toLongLong() + f[12].toLongLong()) / tick;  // utime, stime
+    total += (f[11].toLongLong() + f[12].toLongLong()) / tick; // utime, stime
   }
   return total;
 }
@@ -86,7 +86,8 @@ void writeList(const QString& path, int n) {
     return;
   QByteArray bytes;
   for (int i = 0; i < n; ++i)
-    bytes += "\"" + QByteArray::number(100 + i % 900) + " Forum numero " + QByteArray::number(i) + "\"\r\n";
+    bytes += "\"" + QByteArray::number(100 + i % 900) + " Forum numero " + QByteArray::number(i) +
+             "\"\r\n";
   f.write(bytes);
 }
 
@@ -127,8 +128,8 @@ int main(int argc, char** argv) {
   const double startupMs = t.nsecsElapsed() / 1e6;
 
   // Wait for the three panes to finish loading.
-  QTest::qWaitFor([&] { return !win->WBMain->busy() && !win->WBMess->busy() && !win->WBMail->busy(); },
-                  30000);
+  QTest::qWaitFor(
+      [&] { return !win->WBMain->busy() && !win->WBMess->busy() && !win->WBMail->busy(); }, 30000);
   QTest::qWait(2000);
   const double rss = rssMiB(processTree());
 
@@ -155,9 +156,11 @@ int main(int argc, char** argv) {
   for (int i = 0; i < ticks; ++i)
     win->tmrBusy_Timer();
   const double tickUs =
-      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - c0).count() / ticks;
+      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - c0).count() /
+      ticks;
 
-  std::printf("entries=%d startup_ms=%.1f rss_mib=%.0f idle_cpu_percent=%.2f (program %.2f, browser processes %.2f) tick_us=%.2f\n",
+  std::printf("entries=%d startup_ms=%.1f rss_mib=%.0f idle_cpu_percent=%.2f (program %.2f, "
+              "browser processes %.2f) tick_us=%.2f\n",
               entries, startupMs, rss, cpuPercent, selfPercent, cpuPercent - selfPercent, tickUs);
   state.ForceClose = true;
   win->close();

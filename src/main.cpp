@@ -1,9 +1,10 @@
 // SOLVARINO 3_w: a dedicated browser for the community portal, with its tools.
 #include "core/command_line.h"
-#include "platform/KeptSettings.h"
-#include "platform/PageDialogScheme.h"
-#include "platform/QtPlatform.h"
-#include "platform/SingleInstance.h"
+#include "desktop/KeptSettings.h"
+#include "desktop/SingleInstance.h"
+#include "panes/PageDialogScheme.h"
+#include "panes/PaneEngine.h"
+#include "shell/ProgramPlatform.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
 #include "slv_defaults.h"
@@ -13,8 +14,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
         stdout);
     // And what the panes run on, as other Qt browsers say it.
     if (cmd.action == slv::CommandLine::Version)
-      std::fputs(QtPlatform::engineVersions().toUtf8().constData(), stdout);
+      std::fputs(PaneEngine::engineVersions().toUtf8().constData(), stdout);
     return 0;
   }
   if (cmd.action == slv::CommandLine::Unknown) {
@@ -86,7 +87,7 @@ int main(int argc, char* argv[]) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
 
-  QtPlatform platform;
+  ProgramPlatform platform;
   // What the member chose, kept in the user's configuration folder.
   platform.setKeptSettingsFile(KeptSettings::userFile());
   NRV_SLV3 state;

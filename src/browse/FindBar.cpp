@@ -1,6 +1,6 @@
 #include "browse/FindBar.h"
 
-#include "platform/BrowserPane.h"
+#include "panes/BrowserPane.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "browse/OtherPagesPanel.h"
 
 #include "browse/other_pages.h"
-#include "platform/BrowserPane.h"
+#include "panes/BrowserPane.h"
 #include "ui/Widgets.h"
 #include "ui/PanelHost.h"
 

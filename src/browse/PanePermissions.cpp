@@ -1,6 +1,6 @@
 #include "browse/PanePermissions.h"
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 
 #include <QPointer>
 

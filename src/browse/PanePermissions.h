@@ -2,7 +2,7 @@
 // Sites' requests to use notifications, location, camera, microphone or the
 // screen: asked of the user when the site's pane is in front, never over the
 // boss alarm's disguise, and remembered for the session only.
-#include "platform/BrowserPane.h"
+#include "panes/BrowserPane.h"
 
 #include <QHash>
 #include <QList>

@@ -3,7 +3,7 @@
 
 #include "composer/ComposerLook.h"
 #include "composer/markup.h"
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 #include "ui/Widgets.h"
 
 #include <QPlainTextEdit>

@@ -6,8 +6,8 @@
 #include "composer/ComposerVars.h"
 #include "composer/list_order.h"
 #include "composer/markup.h"
-#include "platform/Platform.h"
-#include "platform/Strings.h"
+#include "desktop/Platform.h"
+#include "desktop/Strings.h"
 #include "ui/PanelHost.h"
 #include "ui/Widgets.h"
 

@@ -6,7 +6,7 @@
 #include "composer/ComposerLook.h"
 #include "composer/ComposerVars.h"
 #include "composer/frmDone.h"
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "ui/PanelHost.h"
 #include "ui/Widgets.h"
 

@@ -2,7 +2,7 @@
 
 #include "imagesearch/frmSearchImages.h"
 #include "imagesearch/frmShowImage.h"
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "ui/PanelHost.h"
 
 namespace slv::composer {

@@ -2,7 +2,7 @@
 // Host names the program talks to. Each has a compiled-in default and one
 // environment variable that overrides it (the demo and the tests point the
 // program at a local portal this way). What the member chooses in the menus
-// is kept apart (platform/KeptSettings).
+// is kept apart (desktop/KeptSettings).
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/DesktopKey.h"
+#include "desktop/DesktopKey.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/DesktopNotifications.h"
+#include "desktop/DesktopNotifications.h"
 
 #include "slv_defaults.h"
 

@@ -1,7 +1,7 @@
-#include "platform/KeptSettings.h"
+#include "desktop/KeptSettings.h"
 
 #include "core/kept_settings.h"
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,9 @@
 #pragma once
 // The platform seam: everything the forms need from the desktop. Production
-// uses QtPlatform; tests use a recording fake.
+// uses QtPlatform, with the panes and the player made by the platform built
+// on it (shell/ProgramPlatform); tests use a recording fake.
 #include "core/datafile.h"
-#include "platform/SurfaceGate.h"
+#include "desktop/SurfaceGate.h"
 
 #include <QDialog>
 #include <QSize>
@@ -21,12 +22,20 @@ class QWidget;
 enum MsgBoxAnswer { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // Style numbers: icon + buttons (+ default button).
 enum MsgBoxStyle {
-  vbOKOnly = 0, vbOKCancel = 1, vbYesNo = 4,
-  vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64
+  vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbYesNo = 4,
+  vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
+  vbInformation = 64
 };
 
 // The title of the program's own message boxes.
 inline const QString kProgramTitle = QStringLiteral("Norvalis SOLVARINO 3_w");
+// The choice a page's box offers that keeps the page quiet until it loads anew.
+inline const QString kPageSilenceText =
+    QStringLiteral("Non mostrare altri messaggi da questa pagina");
 
 class Platform {
 public:
@@ -42,7 +51,7 @@ public:
   // A modal message box; returns one of MsgBoxAnswer.
   virtual int msgBox(const QString& text, int style, const QString& title) = 0;
   virtual void beep() = 0;
-  virtual QSize screenSize() const = 0;  // pixels
+  virtual QSize screenSize() const = 0; // pixels
   virtual QString applicationFolder() const = 0;
 
   // Shows a window modally and returns its result. A fake answers at once.

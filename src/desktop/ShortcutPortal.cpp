@@ -1,4 +1,4 @@
-#include "platform/ShortcutPortal.h"
+#include "desktop/ShortcutPortal.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

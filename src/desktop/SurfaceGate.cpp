@@ -1,4 +1,4 @@
-#include "platform/SurfaceGate.h"
+#include "desktop/SurfaceGate.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "platform/TrayIcon.h"
+#include "desktop/TrayIcon.h"
 
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QMenu>
 #if defined(SLV_DBUS)

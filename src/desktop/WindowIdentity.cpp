@@ -1,4 +1,4 @@
-#include "platform/WindowIdentity.h"
+#include "desktop/WindowIdentity.h"
 
 #include <QGuiApplication>
 #include <QVariantMap>

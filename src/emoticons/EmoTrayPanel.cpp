@@ -3,11 +3,11 @@
 #include "core/datafile.h"
 #include "emoticons/emo_catalogue.h"
 #include "emoticons/personal_file.h"
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "ui/Widgets.h"
 #include "ui/PanelHost.h"
 #include "emoticons/EmoVars.h"
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QButtonGroup>
 #include <QListWidget>

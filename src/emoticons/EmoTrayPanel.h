@@ -2,7 +2,7 @@
 // Panel 3: the emoticon picker. The user picks a set, then a name; the picture
 // shows in a small browser, and the OK picture puts its forum tag on the
 // clipboard.
-#include "platform/BrowserPane.h"
+#include "panes/BrowserPane.h"
 
 #include <QFrame>
 #include <array>

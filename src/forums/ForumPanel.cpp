@@ -3,8 +3,8 @@
 #include "core/config.h"
 #include "ui/ToggleButton.h"
 #include "forums/forum_address.h"
-#include "platform/BrowserPane.h"
-#include "platform/Platform.h"
+#include "panes/BrowserPane.h"
+#include "desktop/Platform.h"
 #include "ui/Widgets.h"
 #include "ui/PanelHost.h"
 

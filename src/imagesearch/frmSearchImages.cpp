@@ -1,8 +1,8 @@
 #include "imagesearch/frmSearchImages.h"
 
 #include "imagesearch/search_services.h"
-#include "platform/BrowserPane.h"
-#include "platform/Platform.h"
+#include "panes/BrowserPane.h"
+#include "desktop/Platform.h"
 #include "ui/Widgets.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "imagesearch/frmShowImage.h"
 
-#include "platform/BrowserPane.h"
-#include "platform/Platform.h"
+#include "panes/BrowserPane.h"
+#include "desktop/Platform.h"
 #include "ui/NRV_SLV3.h"
 #include "ui/Widgets.h"
 

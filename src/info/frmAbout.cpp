@@ -2,7 +2,7 @@
 
 #include "core/config.h"
 #include "info/about_slide.h"
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "slv_defaults.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"

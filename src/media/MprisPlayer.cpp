@@ -2,7 +2,7 @@
 
 #include "media/MultimediaPanel.h"
 #include "media/music.h"
-#include "platform/MediaPlayer.h"
+#include "player/MediaPlayer.h"
 #include "ui/NRV_SLV3.h"
 #include "ui/PanelHost.h"
 

@@ -4,9 +4,9 @@
 #include "media/MusicPictures.h"
 #include "media/MusicVars.h"
 #include "media/music.h"
-#include "platform/MediaPlayer.h"
-#include "platform/Platform.h"
-#include "platform/Strings.h"
+#include "player/MediaPlayer.h"
+#include "desktop/Platform.h"
+#include "desktop/Strings.h"
 #include "ui/PanelHost.h"
 #include "ui/Widgets.h"
 

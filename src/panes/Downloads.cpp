@@ -1,6 +1,6 @@
-#include "platform/Downloads.h"
+#include "panes/Downloads.h"
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/LoginDialog.h"
+#include "panes/LoginDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "platform/NotificationMark.h"
+#include "panes/NotificationMark.h"
 
 #include <QRandomGenerator>
 #include <QWebEnginePage>

@@ -1,4 +1,4 @@
-#include "platform/PageDialogScheme.h"
+#include "panes/PageDialogScheme.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

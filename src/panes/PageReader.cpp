@@ -1,6 +1,6 @@
-#include "platform/PageReader.h"
+#include "panes/PageReader.h"
 
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QPointer>
 #include <QVariantList>

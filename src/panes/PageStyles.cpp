@@ -1,4 +1,4 @@
-#include "platform/PageStyles.h"
+#include "panes/PageStyles.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "platform/PanePage.h"
+#include "panes/PanePage.h"
 
 #include "core/navigation_policy.h"
-#include "platform/LoginDialog.h"
-#include "platform/PageDialogScheme.h"
-#include "platform/Platform.h"
-#include "platform/Strings.h"
+#include "panes/LoginDialog.h"
+#include "panes/PageDialogScheme.h"
+#include "desktop/Platform.h"
+#include "desktop/Strings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,10 +180,6 @@ QWidget* PanePage::pane() const {
   return qobject_cast<QWidget*>(parent());
 }
 
-QString PanePage::silenceText() {
-  return QStringLiteral("Non mostrare altri messaggi da questa pagina");
-}
-
 bool PanePage::mayPrint() {
   // A page's print request is one of its questions: silenced with them, and
   // offering silence when it comes again soon.
@@ -266,7 +262,7 @@ QInputDialog* PanePage::promptDialog(const QUrl& origin, const QString& msg,
   *silence = nullptr;
   if (offerSilence_) {
     if (auto* column = qobject_cast<QVBoxLayout*>(dialog->layout())) {
-      *silence = new QCheckBox(silenceText(), dialog);
+      *silence = new QCheckBox(kPageSilenceText, dialog);
       column->insertWidget(column->count() - 1, *silence);
     }
   }

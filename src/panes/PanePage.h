@@ -34,8 +34,6 @@ public:
   // The pane the page shows in (its view): what its dialogs hold.
   QWidget* pane() const;
 
-  // The choice that keeps a page quiet until it loads anew.
-  static QString silenceText();
   // The page asks to print: false when it was silenced. offersSilence then
   // tells whether the question should offer silence.
   bool mayPrint();

@@ -1,13 +1,13 @@
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 
 #include "core/navigation_policy.h"
 #include "core/zoom_steps.h"
-#include "platform/Downloads.h"
-#include "platform/NotificationMark.h"
-#include "platform/PageReader.h"
-#include "platform/PageStyles.h"
-#include "platform/PanePage.h"
-#include "platform/Platform.h"
+#include "panes/Downloads.h"
+#include "panes/NotificationMark.h"
+#include "panes/PageReader.h"
+#include "panes/PageStyles.h"
+#include "panes/PanePage.h"
+#include "desktop/Platform.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -299,7 +299,7 @@ void WebEnginePane::askToPrint(bool byPage) {
   if (byPage && page_->offersSilence()) {
     // Qt's own print dialog has room below its buttons.
     if (auto* column = qobject_cast<QBoxLayout*>(dialog->layout())) {
-      silence = new QCheckBox(PanePage::silenceText(), dialog);
+      silence = new QCheckBox(kPageSilenceText, dialog);
       column->addWidget(silence);
     }
   }

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/BrowserPane.h"
+#include "panes/BrowserPane.h"
 
 #include <QPointer>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
-#include "platform/PlayerBar.h"
+#include "player/PlayerBar.h"
 
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QAction>
 #include <QBoxLayout>

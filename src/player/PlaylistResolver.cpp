@@ -1,4 +1,4 @@
-#include "platform/PlaylistResolver.h"
+#include "player/PlaylistResolver.h"
 
 #include "core/asx.h"
 

@@ -1,9 +1,9 @@
-#include "platform/QtMediaPlayer.h"
+#include "player/QtMediaPlayer.h"
 
 #include "core/asx.h"
-#include "platform/PlayerBar.h"
-#include "platform/PlaylistResolver.h"
-#include "platform/StreamTitleReader.h"
+#include "player/PlayerBar.h"
+#include "player/PlaylistResolver.h"
+#include "player/StreamTitleReader.h"
 
 #include <QAudioOutput>
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/MediaPlayer.h"
+#include "player/MediaPlayer.h"
 
 #include <QUrl>
 

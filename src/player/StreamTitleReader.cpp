@@ -1,6 +1,6 @@
-#include "platform/StreamTitleReader.h"
+#include "player/StreamTitleReader.h"
 
-#include "platform/Strings.h"
+#include "desktop/Strings.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

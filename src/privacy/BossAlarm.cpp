@@ -1,7 +1,7 @@
 #include "privacy/BossAlarm.h"
 
-#include "platform/Platform.h"
-#include "platform/WindowIdentity.h"
+#include "desktop/Platform.h"
+#include "desktop/WindowIdentity.h"
 #include "privacy/PasswordBox.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"

@@ -1,6 +1,6 @@
 #include "privacy/Dialogs.h"
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "ui/Widgets.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "privacy/frmRestore.h"
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "privacy/Dialogs.h"
 #include "privacy/PasswordBox.h"
 #include "privacy/password_rules.h"

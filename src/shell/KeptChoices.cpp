@@ -2,9 +2,9 @@
 
 #include "core/config.h"
 #include "core/unread_count.h"
-#include "platform/BrowserPane.h"
-#include "platform/Platform.h"
-#include "platform/SurfaceGate.h"
+#include "panes/BrowserPane.h"
+#include "desktop/Platform.h"
+#include "desktop/SurfaceGate.h"
 #include "shell/MessageWatch.h"
 #include "shell/frmNRV_SLV3.h"
 

@@ -5,7 +5,7 @@
 // from the platform's KeptSettings once, as the window is built; written when the member changes a
 // switch, at the restore after the boss alarm and at the close. Nothing is written while the window
 // is disguised: the restore or the close keeps what changed meanwhile.
-#include "platform/KeptSettings.h"
+#include "desktop/KeptSettings.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "e2e/E2E.h"
 
-#include "platform/PageDialogScheme.h"
+#include "panes/PageDialogScheme.h"
 #include "shell/Startup.h"
 #include "shell/frmStart.h"
 

@@ -3,7 +3,7 @@
 // the user's files and other programs.
 #include "e2e/E2E.h"
 
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 #include "core/beep_sound.h"
 
 #include <QApplication>

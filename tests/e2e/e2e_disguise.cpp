@@ -3,7 +3,7 @@
 // the spreadsheet.
 #include "e2e/E2E.h"
 
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 #include "privacy/BossAlarm.h"
 #include "slv_defaults.h"
 

@@ -3,7 +3,7 @@
 #include "e2e/E2E.h"
 
 #include "emoticons/EmoTrayPanel.h"
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 #include "ui/Widgets.h"
 
 #include <QClipboard>

@@ -7,7 +7,7 @@
 #include "ui/ToggleButton.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 
 #include <QAction>
 #include <QApplication>

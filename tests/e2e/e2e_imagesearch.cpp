@@ -3,7 +3,7 @@
 
 #include "imagesearch/frmSearchImages.h"
 #include "imagesearch/frmShowImage.h"
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 // its data in the user's own folder.
 #include "e2e/E2E.h"
 
-#include "platform/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 #include "privacy/BossAlarm.h"
 #include "privacy/frmRestore.h"
 

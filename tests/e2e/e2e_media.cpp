@@ -5,7 +5,7 @@
 
 #include "media/FileLists.h"
 #include "media/MultimediaPanel.h"
-#include "platform/QtMediaPlayer.h"
+#include "player/QtMediaPlayer.h"
 #include "ui/Widgets.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 // records what reaches it; behind the disguise nothing does until the restore.
 #include "e2e/E2E.h"
 
-#include "platform/BrowserPane.h"
-#include "platform/WebEnginePane.h"
+#include "panes/BrowserPane.h"
+#include "panes/WebEnginePane.h"
 #include "privacy/BossAlarm.h"
 
 #include <QDBusConnection>

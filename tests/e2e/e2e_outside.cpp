@@ -3,8 +3,8 @@
 // the dark reading style.
 #include "e2e/E2E.h"
 
-#include "platform/PageStyles.h"
-#include "platform/WebEnginePane.h"
+#include "panes/PageStyles.h"
+#include "panes/WebEnginePane.h"
 
 #include <QFile>
 #include <QImage>

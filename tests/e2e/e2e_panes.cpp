@@ -4,8 +4,8 @@
 #include "e2e/E2E.h"
 
 #include "browse/FindBar.h"
-#include "platform/LoginDialog.h"
-#include "platform/WebEnginePane.h"
+#include "panes/LoginDialog.h"
+#include "panes/WebEnginePane.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // from outside the way a window manager or the session does it.
 #include "e2e/E2E.h"
 
-#include "platform/MediaPlayer.h"
+#include "player/MediaPlayer.h"
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
 #include "ui/Widgets.h"

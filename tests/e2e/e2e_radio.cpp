@@ -5,7 +5,7 @@
 
 #include "media/MprisPlayer.h"
 #include "media/MultimediaPanel.h"
-#include "platform/QtMediaPlayer.h"
+#include "player/QtMediaPlayer.h"
 #include "privacy/BossAlarm.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "forums/FavouritesPanel.h"
 #include "forums/ForumPanel.h"
-#include "platform/WebEnginePane.h"
+#include "panes/WebEnginePane.h"
 
 #include <QFile>
 #include <QFrame>

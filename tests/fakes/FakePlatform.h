@@ -1,9 +1,9 @@
 #pragma once
 // Recording fakes of the platform seam for the form tests.
 #include "core/unread_count.h"
-#include "platform/BrowserPane.h"
-#include "platform/MediaPlayer.h"
-#include "platform/Platform.h"
+#include "panes/BrowserPane.h"
+#include "player/MediaPlayer.h"
+#include "desktop/Platform.h"
 
 #include <QStringList>
 #include <QWidget>

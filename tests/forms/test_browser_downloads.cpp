@@ -1,7 +1,7 @@
 // Files offered by pages: saved only where the user chose, and the outcome told.
 #include "fakes/FakePlatform.h"
 #include "forms/test_forums_disk.h"
-#include "platform/Downloads.h"
+#include "panes/Downloads.h"
 
 #include <QDialog>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "browse/FindBar.h"
 #include "browse/PanePermissions.h"
 #include "core/config.h"
-#include "platform/PageStyles.h"
+#include "panes/PageStyles.h"
 #include "privacy/BossAlarm.h"
 #include "ui/Widgets.h"
 

@@ -1,6 +1,6 @@
 // The desktop's notifications, with a stand-in for the desktop that numbers
 // them when the test says: one taken back on its way goes once it has a number.
-#include "platform/DesktopNotifications.h"
+#include "desktop/DesktopNotifications.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -3,7 +3,7 @@
 #include "fakes/MainFixture.h"
 
 #include "core/config.h"
-#include "platform/PageReader.h"
+#include "panes/PageReader.h"
 #include "privacy/BossAlarm.h"
 #include "shell/MessageWatch.h"
 #include "ui/Widgets.h"

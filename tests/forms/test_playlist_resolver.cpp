@@ -1,7 +1,7 @@
 // The playlist resolver against the local portal, without a player: the
 // stations' playlists lead to their streams, nested and relative references
 // are followed, and what fails or is dropped behaves.
-#include "platform/PlaylistResolver.h"
+#include "player/PlaylistResolver.h"
 #include "portal/Portal.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // The boss alarm, the password lock and the close decision of the main window.
 #include "forms/test_privacy_fixture.h"
 #include "media/MultimediaPanel.h"
-#include "platform/SurfaceGate.h"
+#include "desktop/SurfaceGate.h"
 #include "privacy/BossAlarm.h"
 #include "ui/Widgets.h"
 
