@@ -27,16 +27,20 @@ QString run(const QString& program, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// What a task bar, dock or window list can read of every window the window
-// manager shows: names, icon names, classes and desktop entries.
+// What a task bar, dock or window list can read of a window: names, icon
+// names, class and desktop entry.
+QString windowNames(const QString& id) {
+  return run("xprop", {"-id", id, "WM_NAME", "_NET_WM_NAME", "WM_CLASS", "WM_ICON_NAME",
+                       "_NET_WM_ICON_NAME", "_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"});
+}
+
+// The same of every window the window manager shows.
 QString desktopNames() {
   QString all;
   const QString list = run("xprop", {"-root", "_NET_CLIENT_LIST"});
   static const QRegularExpression id("0x[0-9a-f]+");
   for (auto m = id.globalMatch(list); m.hasNext();)
-    all += run("xprop",
-               {"-id", m.next().captured(), "WM_NAME", "_NET_WM_NAME", "WM_CLASS", "WM_ICON_NAME",
-                "_NET_WM_ICON_NAME", "_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"});
+    all += windowNames(m.next().captured());
   return all;
 }
 
@@ -78,7 +82,7 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
   // What waits holds its caller in a loop of its own: the user acts from
   // the event loop, as a person would, not from the test's own line.
   QStringList seen;
-  QString names;
+  QString names, disguised;
   bool answered = false;
   int ticks = 0, askedAt = 0;
   QMessageBox* restore = nullptr;
@@ -106,6 +110,7 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
       if (shown<QWidget>([&](QWidget* t) { return t != w && t != restore; }))
         seen << "a window beside the restore question";
       names = desktopNames();
+      disguised = windowNames(QString::number(w->winId()));
       e2e::screenshot(restore, QStringLiteral("disguise_alert_held"));
       for (QAbstractButton* b : restore->buttons())
         if (restore->buttonRole(b) == QMessageBox::YesRole)
@@ -148,12 +153,19 @@ TEST(Disguise, WhatAPageAsksMeanwhileWaitsForTheRestoreAndTheDesktopSeesOnlyTheS
   EXPECT_TRUE(names.contains("Ripristino SOLVARINO 3_w")) << names.toStdString();
   for (const char* leak : {"Messaggio", "Salva", "127.0.0.1"})
     EXPECT_FALSE(names.contains(leak)) << leak << " in\n" << names.toStdString();
+  // The disguised window is the spreadsheet's class, and no desktop entry
+  // tells the program.
+  EXPECT_TRUE(disguised.contains("WM_CLASS(STRING) = \"excel\", \"Excel\""))
+      << disguised.toStdString();
+  for (const char* leak : {SLV_APP_ID, "SOLVARINO3w"})
+    EXPECT_FALSE(disguised.contains(leak)) << leak << " in\n" << disguised.toStdString();
   // The page's message once its pane is in front; the download, which the
   // engine hands over after the page's message, then asks where to save.
   EXPECT_EQ(seen.join(','), "messages pane,alert,save");
   EXPECT_FALSE(r.state.AlarmActive);
-  const QString after = desktopNames();
-  EXPECT_TRUE(after.contains("SOLVARINO3w"));
+  // Back, the window is the program's again, its class and its desktop entry.
+  const QString after = windowNames(QString::number(w->winId()));
+  EXPECT_TRUE(after.contains("SOLVARINO3w")) << after.toStdString();
   EXPECT_EQ(after.count(SLV_APP_ID), 2) << after.toStdString();
   EXPECT_TRUE(QFile::exists(r.folder.filePath("nota.txt")));
   r.win.reset();

@@ -164,6 +164,51 @@ TEST_F(Downloads, APaneGoingOrTheProgramClosingAsksNothingMoreAndCancelsWhatWait
   EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(Downloads, EachPaneWaitsInItsOwnLineAndAPaneGoneCancelsOnlyItsOwn) {
+  std::vector<std::function<void(const QString&)>> asked;
+  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
+    asked.push_back(std::move(chosen));
+  };
+  auto forum = std::make_unique<QObject>();
+  QObject mail;
+  QStringList forumLog, mailLog;
+  FakeDownload f1(forumLog, "f1.zip"), f2(forumLog, "f2.zip"), m1(mailLog, "m1.zip"),
+      m2(mailLog, "m2.zip");
+  f1.pane_ = f2.pane_ = forum.get();
+  m1.pane_ = m2.pane_ = &mail;
+  for (FakeDownload* d : {&f1, &m1, &f2, &m2})
+    handler.handle(*d);
+  ASSERT_EQ(asked.size(), 2u); // the forum's choice open holds only the forum's next
+  asked[1]("/tmp/m1.zip");
+  ASSERT_EQ(asked.size(), 3u); // the mail's next
+  // A pane gone without the gate telling: its own cancelled, the other's go on.
+  forum.reset();
+  EXPECT_EQ(forumLog, (QStringList{"cancel", "cancel"}));
+  asked[0]("/tmp/f1.zip"); // its dialog answered after all: nothing
+  asked[2]("/tmp/m2.zip");
+  EXPECT_EQ(forumLog.size(), 2);
+  EXPECT_EQ(mailLog, (QStringList{"saveTo /tmp/m1.zip", "saveTo /tmp/m2.zip"}));
+}
+
+TEST_F(Downloads, ADownloadTheEngineWithdrawsLeavesTheLine) {
+  std::vector<std::function<void(const QString&)>> asked;
+  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
+    asked.push_back(std::move(chosen));
+  };
+  auto open = std::make_unique<FakeDownload>(platform.events, "a.zip");
+  auto waiting = std::make_unique<FakeDownload>(platform.events, "b.zip");
+  FakeDownload last(platform.events, QStringLiteral("c.zip"));
+  for (Download* d : {static_cast<Download*>(open.get()), static_cast<Download*>(waiting.get()),
+                      static_cast<Download*>(&last)})
+    handler.handle(*d);
+  waiting.reset(); // withdrawn while waiting its turn
+  open.reset();    // and while its choice is open: the answer saves nothing
+  asked[0]("/tmp/a.zip");
+  ASSERT_EQ(asked.size(), 2u);
+  asked[1]("/tmp/c.zip");
+  EXPECT_EQ(platform.events, QStringList{"saveTo /tmp/c.zip"});
+}
+
 TEST_F(Downloads, NowhereToHoldTheFilesIsToldOnceAndNothingIsAsked) {
   FakeDownload a(platform.events, QStringLiteral("a.zip")), b(platform.events, "b.zip");
   a.holds = b.holds = false;

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QSessionManager>
 #include <QSettings>
 
 namespace {
@@ -105,4 +107,28 @@ TEST_F(KeptOnWindow, NothingIsWrittenWhileDisguisedTheRestoreAndTheCloseKeepWhat
   w.ZoomPage(1);
   win->close(); // the program ends, the disguise with it
   EXPECT_EQ(kept("Forum/Zoom"), "1.25");
+}
+
+TEST_F(KeptOnWindow, AStoreThatCannotBeReadOrWrittenGivesTheDefaultsAndIsToldOnce) {
+  ASSERT_TRUE(QDir().mkpath(store)); // a folder where the file goes: neither read nor written
+  testing::internal::CaptureStderr();
+  frmNRV_SLV3& w = load();
+  EXPECT_FALSE(w.mnuLetturaScura->isChecked());
+  w.mnuLetturaScura->trigger();
+  w.mnuLetturaScura->trigger();
+  closeWindow();
+  const QString told = QString::fromStdString(testing::internal::GetCapturedStderr());
+  EXPECT_EQ(told.count("impossibile leggere le impostazioni in " + store), 1) << told.toStdString();
+  EXPECT_EQ(told.count("impossibile salvare le impostazioni in " + store), 1) << told.toStdString();
+}
+
+TEST_F(KeptOnWindow, TheDesktopSessionEndingKeepsWhatChangedThoughDisguised) {
+  frmNRV_SLV3& w = load();
+  app.AlarmActive = true;
+  platform.gate().setDisguised(true, &w);
+  w.ZoomPage(1);
+  auto* session = qGuiApp->findChild<QSessionManager*>();
+  ASSERT_NE(session, nullptr);
+  emit qGuiApp->commitDataRequest(*session); // as the platform asks at a log-off
+  EXPECT_EQ(kept("Forum/Zoom"), "1.1");
 }
