@@ -69,10 +69,6 @@ int boxAnswer(int result, int style) {
 
 } // namespace
 
-FakePlatform::FakePlatform() : life_(std::make_unique<QObject>()) {}
-
-FakePlatform::~FakePlatform() = default;
-
 void FakePlatform::openAnswered(QDialog* dialog, SurfaceGate::Way way, std::function<void()> shown,
                                 std::function<int(QDialog&)> answer,
                                 std::function<void(int)> done) {

@@ -127,8 +127,6 @@ struct MsgBoxCall {
 // loop, once the gate has shown it. The synchronous ones answer at once.
 class FakePlatform : public Platform {
 public:
-  FakePlatform();
-  ~FakePlatform() override;
   std::unique_ptr<BrowserPane> createBrowserPane(QWidget* parent) override;
   std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* parent) override;
   void clearClipboard() override;
@@ -156,8 +154,6 @@ public:
   // Runs the event loop until every question the gate shows has had its
   // answer and what the answers set off has run (held ones keep waiting).
   void settle();
-  // Questions shown whose answer has not come yet.
-  int answersDue() const { return due_; }
 
   // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal
   // <class>", "save <title>", "notify <key> <summary>". A callback question is
@@ -192,7 +188,7 @@ private:
 
   int due_ = 0;
   // Last, so gone first: no answer runs once the fake is going.
-  std::unique_ptr<QObject> life_;
+  std::unique_ptr<QObject> life_ = std::make_unique<QObject>();
 };
 
 // Readable failures for Qt strings.
