@@ -121,6 +121,10 @@ struct MsgBoxCall {
   QString title;
 };
 
+// The program's callback questions (msgBoxThen, pageBoxThen, openModal,
+// chooseSaveFile) go through the real gate as the real platform's do: a
+// stand-in dialog is opened there and answered on a later turn of the event
+// loop, once the gate has shown it. The synchronous ones answer at once.
 class FakePlatform : public Platform {
 public:
   std::unique_ptr<BrowserPane> createBrowserPane(QWidget* parent) override;
@@ -128,32 +132,38 @@ public:
   void clearClipboard() override;
   bool setClipboardText(const QString& text) override;
   int msgBox(const QString& text, int style, const QString& title) override;
+  void msgBoxThen(const QString& text, int style, const QString& title, SurfaceGate::Way way,
+                  std::function<void(int)> answered) override;
+  void pageBoxThen(const QObject* pane, const QString& text, int style, const QString& title,
+                   bool offerSilence, std::function<void(int, bool)> answered) override;
   void beep() override;
   QSize screenSize() const override { return screen; }
   QString applicationFolder() const override { return folder; }
   int showModal(QDialog& dialog) override;
+  void openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) override;
   QString saveFileName(const QString& title, const QString& proposedPath) override;
-  // A save choice the test answers later, when onChooseSave is set.
+  // A save choice the test answers itself, when onChooseSave is set.
   void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
-                      std::function<void(const QString&)> chosen) override {
-    if (!onChooseSave)
-      return Platform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
-    onChooseSave(std::move(chosen));
-  }
+                      std::function<void(const QString&)> chosen) override;
   void notify(const QString& key, const QString& summary, std::function<void()> open) override {
     events << "notify " + key + " " + summary;
     opens.push_back(std::move(open));
   }
   void setNotificationIcon(const QImage&) override {}
 
+  // Runs the event loop until every question the gate shows has had its
+  // answer and what the answers set off has run (held ones keep waiting).
+  void settle();
+
   // What happened, in order: "beep", "clear", "clipboard <text>", "msgbox <title>", "modal
-  // <class>", "save <title>", "notify <key> <summary>".
+  // <class>", "save <title>", "notify <key> <summary>". A callback question is
+  // recorded when the gate shows it.
   QStringList events;
   int beeps = 0;
   QString clipboard;
   bool clipboardWorks = true;
   std::vector<MsgBoxCall> messages;
-  std::deque<int> answers;  // answers for the next message boxes; vbOK/vbYes when empty
+  std::deque<int> answers; // answers for the next message boxes; vbOK/vbYes when empty
   // Called with each modal window; returns its result. Default: rejected (0).
   std::function<int(QDialog&)> onModal;
   // Answers for the next save-as choices ("" gives up); given up when empty.
@@ -165,11 +175,27 @@ public:
   std::vector<FakeBrowserPane*> panes;
   std::vector<std::function<void()>> opens; // the notifications' "Apri"
   std::vector<FakeMediaPlayer*> players;
+
+private:
+  void record(const QString& text, int style, const QString& title);
+  int nextAnswer(int style);
+  QString nextSaveAnswer();
+  // Opens dialog through the gate: shown is called the first time the gate
+  // shows it, answer on the next turn of the event loop after each showing
+  // while it is still on screen (the disguise may have hidden it meanwhile).
+  void openAnswered(QDialog* dialog, SurfaceGate::Way way, std::function<void()> shown,
+                    std::function<int(QDialog&)> answer, std::function<void(int)> done);
+
+  int due_ = 0;
+  // Last, so gone first: no answer runs once the fake is going.
+  std::unique_ptr<QObject> life_ = std::make_unique<QObject>();
 };
 
 // Readable failures for Qt strings.
 #include <ostream>
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '{' << l.join(QStringLiteral("|")).toStdString() << '}';
 }

@@ -47,6 +47,7 @@ TEST_F(Downloads, SavedOnlyWhereTheUserChoseAndToldWhenDone) {
   platform.saveAnswers.push_back(chosen);
   FakeDownload d(platform.events, QStringLiteral("allegato.zip"));
   handler.handle(d);
+  platform.settle();
 
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
   EXPECT_EQ(platform.savePathsProposed, QStringList{QDir(folder).filePath("allegato.zip")});
@@ -55,6 +56,7 @@ TEST_F(Downloads, SavedOnlyWhereTheUserChoseAndToldWhenDone) {
 
   d.saved = chosen;
   d.finish(true);
+  platform.settle();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].style, vbInformation);
   EXPECT_EQ(platform.messages[0].title, "Norvalis SOLVARINO 3_w");
@@ -67,6 +69,7 @@ TEST_F(Downloads, SavedOnlyWhereTheUserChoseAndToldWhenDone) {
 TEST_F(Downloads, GivingUpTheChoiceCancelsAndSavesNothing) {
   FakeDownload d(platform.events, QStringLiteral("foto.jpg"));
   handler.handle(d); // no answer: the user closed the dialog
+  platform.settle();
   EXPECT_EQ(platform.events, (QStringList{"save Salva con nome", "cancel"}));
   d.finish(false);
   EXPECT_TRUE(platform.messages.empty());
@@ -76,8 +79,10 @@ TEST_F(Downloads, AFailureIsReportedWithWhereTheFileWasToGo) {
   platform.saveAnswers.push_back(QStringLiteral("/tmp/pieno/a.pdf"));
   FakeDownload d(platform.events, QStringLiteral("a.pdf"));
   handler.handle(d);
+  platform.settle();
   d.saved = QStringLiteral("/tmp/pieno/a (1).pdf"); // the engine's own name wins in the message
   d.finish(false);
+  platform.settle();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].style, vbExclamation);
   EXPECT_EQ(platform.messages[0].text,

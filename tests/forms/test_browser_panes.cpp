@@ -95,7 +95,7 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   QApplication::processEvents();
   EXPECT_TRUE(platform.messages.empty());
   platform.gate().setDisguised(false, &w);
-  QApplication::processEvents();
+  platform.settle();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text,
             "Il sito https://www.portale.example chiede di conoscere la tua posizione.\n\n"
@@ -103,7 +103,7 @@ TEST_F(PanesOnWindow, PermissionQuestionsWaitForTheirPaneAndTheEndOfTheDisguise)
   EXPECT_EQ(pane(0).calls.last(), "permission https://www.portale.example 1 no");
   // The messages pane's question waits until that pane is in front.
   w.pboWins_Click(1);
-  QApplication::processEvents();
+  platform.settle();
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_TRUE(platform.messages[1].text.contains("mostrarti le sue notifiche"));
   EXPECT_EQ(pane(1).calls.last(), "permission https://www.portale.example 0 yes");

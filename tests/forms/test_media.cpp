@@ -543,6 +543,6 @@ TEST_F(Media, DesktopControlsTakeTheNextRuleAndComeBackAfterTheAlarm) {
   win->alarm->raiseAlarm();
   EXPECT_TRUE(mp.identity().isEmpty() && mp.metadata().isEmpty());
   win->showMaximized(); // the question is answered yes
-  QApplication::processEvents();
+  platform.settle();
   EXPECT_EQ(mp.identity(), "SOLVARINO 3_w");
 }

@@ -137,6 +137,6 @@ TEST_F(Messages, TheDisguiseKeepsItsCaptionAndTheCountComesBackAfterIt) {
   EXPECT_EQ(w.windowTitle(), "Microsoft Excel");
   platform.answers = {vbYes};
   w.showNormal();
-  w.Form_Resize();
+  platform.settle();
   EXPECT_TRUE(w.windowTitle().startsWith("(3) SOLVARINO 3_w"));
 }

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -495,21 +496,37 @@ TEST_F(Privacy, TheAlarmOverANoticeTheRestoreReleasedStillGetsTheRestoreQuestion
   EXPECT_EQ(texts().count(QStringLiteral("Ripristinare il SOLVARINO 3_w ?")), 3);
 }
 
-TEST(Gate, APanesBoxShowsAtOnceAndItsAnswerFreesItsPaneWhileAnotherPanesBoxWaits) {
-  SurfaceGate gate;
+TEST(Gate, APanesBoxShowsAtOnceFreesItsPaneWhenAnsweredAndThoseAskedInsideAnAnsweredOneComeFirst) {
+  FakePlatform platform;
+  SurfaceGate& gate = platform.gate();
   QWidget forum, messages;
   gate.addPane(&forum);
   gate.addPane(&messages);
   gate.setFront(&forum);
-  QDialog behind, front;
+  QDialog behind, front, inner;
+  int asked = 0;
   QTimer::singleShot(0, &front, [&] {
     // Asked inside the wait of the box held for the messages pane.
     EXPECT_FALSE(behind.isVisible());
     EXPECT_FALSE(messages.isEnabled());
+    // The fake's boxes pass the gate too: held behind, answered once shown.
+    platform.answers = {vbNo};
+    platform.msgBoxThen("?", vbYesNo, kProgramTitle, {&messages, false, false},
+                        [&](int answer) { asked = answer; });
     QTimer::singleShot(0, &front, [&] {
       EXPECT_TRUE(front.isVisible());
       EXPECT_FALSE(forum.isEnabled());
-      front.accept();
+      QTimer::singleShot(0, &inner, [&] {
+        // front answered returns only after inner, asked inside it: inner
+        // shows now, ahead of the messages pane's others, pane behind or not.
+        EXPECT_FALSE(inner.isVisible());
+        front.accept();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(inner.isVisible());
+        EXPECT_FALSE(behind.isVisible());
+        inner.accept();
+      });
+      EXPECT_EQ(gate.ask(inner, &messages), QDialog::Accepted);
     });
     EXPECT_EQ(gate.ask(front, &forum), QDialog::Accepted);
     EXPECT_TRUE(forum.isEnabled());
@@ -518,10 +535,14 @@ TEST(Gate, APanesBoxShowsAtOnceAndItsAnswerFreesItsPaneWhileAnotherPanesBoxWaits
     gate.setFront(&messages);
     QTimer::singleShot(0, &behind, [&] {
       EXPECT_TRUE(behind.isVisible());
+      EXPECT_EQ(asked, 0);
       behind.reject();
     });
   });
   EXPECT_EQ(gate.ask(behind, &messages), QDialog::Rejected);
+  platform.settle();
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(asked, vbNo);
   EXPECT_TRUE(messages.isEnabled());
   EXPECT_FALSE(gate.waitsFor(&messages));
 }

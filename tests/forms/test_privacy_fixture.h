@@ -6,18 +6,15 @@
 #include "privacy/frmProtect.h"
 #include "privacy/frmRestore.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 
 class PrivacyFixture : public MainFixture {
 protected:
-  // Runs the queued resize and state-change handlers.
-  void drain() {
-    for (int i = 0; i < 3; ++i)
-      QCoreApplication::processEvents();
-  }
+  // Runs the queued resize and state-change handlers, and the answers of the
+  // questions they asked.
+  void drain() { platform.settle(); }
 
   // The next frmProtect is handed to f; its result goes back to the caller.
   void onProtect(std::function<void(frmProtect&)> f) {
