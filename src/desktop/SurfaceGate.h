@@ -127,7 +127,6 @@ private:
   int scopeOf(const QObject* pane) const;
   int enter(QDialog& dialog, Way way, std::function<void(int)> answered);
   void finish(int id, int result);
-  void answeredNested(int id);
   void show(int id, slv::SurfaceAction action = slv::SurfaceAction::Show);
   void release();
   void releaseLater();
