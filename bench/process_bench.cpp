@@ -3,20 +3,20 @@
 // Runs under a display (scripts/bench starts Xvfb) against the local portal.
 #include "panes/BrowserPane.h"
 #include "panes/PageDialogScheme.h"
-#include "portal/Portal.h"
 #include "shell/ProgramPlatform.h"
+#include "portal/Portal.h"
+#include "ui/NRV_SLV3.h"
 #include "shell/Startup.h"
 #include "shell/frmNRV_SLV3.h"
-#include "ui/NRV_SLV3.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWebEngineView>
 #include <QWindow>
 #include <chrono>
@@ -62,7 +62,7 @@ double cpuSeconds(const QList<int>& pids) {
       continue;
     const QByteArray s = stat.readAll();
     const QList<QByteArray> f = s.mid(s.lastIndexOf(')') + 2).split(' ');
-    total += (f[11].toLongLong() + f[12].toLongLong()) / tick; // utime, stime
+    total += (f[11].toLongLong() + f[12].toLongLong()) / tick;  // utime, stime
   }
   return total;
 }
@@ -86,8 +86,7 @@ void writeList(const QString& path, int n) {
     return;
   QByteArray bytes;
   for (int i = 0; i < n; ++i)
-    bytes += "\"" + QByteArray::number(100 + i % 900) + " Forum numero " + QByteArray::number(i) +
-             "\"\r\n";
+    bytes += "\"" + QByteArray::number(100 + i % 900) + " Forum numero " + QByteArray::number(i) + "\"\r\n";
   f.write(bytes);
 }
 
@@ -128,8 +127,8 @@ int main(int argc, char** argv) {
   const double startupMs = t.nsecsElapsed() / 1e6;
 
   // Wait for the three panes to finish loading.
-  QTest::qWaitFor(
-      [&] { return !win->WBMain->busy() && !win->WBMess->busy() && !win->WBMail->busy(); }, 30000);
+  QTest::qWaitFor([&] { return !win->WBMain->busy() && !win->WBMess->busy() && !win->WBMail->busy(); },
+                  30000);
   QTest::qWait(2000);
   const double rss = rssMiB(processTree());
 
@@ -156,11 +155,9 @@ int main(int argc, char** argv) {
   for (int i = 0; i < ticks; ++i)
     win->tmrBusy_Timer();
   const double tickUs =
-      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - c0).count() /
-      ticks;
+      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - c0).count() / ticks;
 
-  std::printf("entries=%d startup_ms=%.1f rss_mib=%.0f idle_cpu_percent=%.2f (program %.2f, "
-              "browser processes %.2f) tick_us=%.2f\n",
+  std::printf("entries=%d startup_ms=%.1f rss_mib=%.0f idle_cpu_percent=%.2f (program %.2f, browser processes %.2f) tick_us=%.2f\n",
               entries, startupMs, rss, cpuPercent, selfPercent, cpuPercent - selfPercent, tickUs);
   state.ForceClose = true;
   win->close();

@@ -14,8 +14,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QMessageBox>
+#include <QLoggingCategory>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>

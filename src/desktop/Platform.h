@@ -22,13 +22,8 @@ class QWidget;
 enum MsgBoxAnswer { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // Style numbers: icon + buttons (+ default button).
 enum MsgBoxStyle {
-  vbOKOnly = 0,
-  vbOKCancel = 1,
-  vbYesNo = 4,
-  vbCritical = 16,
-  vbQuestion = 32,
-  vbExclamation = 48,
-  vbInformation = 64
+  vbOKOnly = 0, vbOKCancel = 1, vbYesNo = 4,
+  vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64
 };
 
 // The title of the program's own message boxes.
@@ -51,7 +46,7 @@ public:
   // A modal message box; returns one of MsgBoxAnswer.
   virtual int msgBox(const QString& text, int style, const QString& title) = 0;
   virtual void beep() = 0;
-  virtual QSize screenSize() const = 0; // pixels
+  virtual QSize screenSize() const = 0;  // pixels
   virtual QString applicationFolder() const = 0;
 
   // Shows a window modally and returns its result. A fake answers at once.

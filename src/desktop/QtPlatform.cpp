@@ -56,9 +56,7 @@ void QtPlatform::setNotificationIcon(const QImage& icon) {
   notifications().setIcon(icon);
 }
 
-void QtPlatform::clearClipboard() {
-  QGuiApplication::clipboard()->clear();
-}
+void QtPlatform::clearClipboard() { QGuiApplication::clipboard()->clear(); }
 
 bool QtPlatform::setClipboardText(const QString& text) {
   QClipboard* cb = QGuiApplication::clipboard();
@@ -80,20 +78,11 @@ StyledBox styleBox(QMessageBox& box, const QString& text, int style, const QStri
   box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (style & 0x70) {
-  case vbCritical:
-    box.setIcon(QMessageBox::Critical);
-    break;
-  case vbQuestion:
-    box.setIcon(QMessageBox::Question);
-    break;
-  case vbExclamation:
-    box.setIcon(QMessageBox::Warning);
-    break;
-  case vbInformation:
-    box.setIcon(QMessageBox::Information);
-    break;
-  default:
-    break;
+  case vbCritical: box.setIcon(QMessageBox::Critical); break;
+  case vbQuestion: box.setIcon(QMessageBox::Question); break;
+  case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+  case vbInformation: box.setIcon(QMessageBox::Information); break;
+  default: break;
   }
   StyledBox b;
   switch (style & 0x7) {
@@ -121,12 +110,9 @@ StyledBox styleBox(QMessageBox& box, const QString& text, int style, const QStri
 int answerOf(const QMessageBox& box, const StyledBox& b, int style) {
   const bool first = box.clickedButton() != nullptr && box.clickedButton() == b.first;
   switch (style & 0x7) {
-  case vbYesNo:
-    return first ? vbYes : vbNo;
-  case vbOKCancel:
-    return first ? vbOK : vbCancel;
-  default:
-    return vbOK;
+  case vbYesNo: return first ? vbYes : vbNo;
+  case vbOKCancel: return first ? vbOK : vbCancel;
+  default: return vbOK;
   }
 }
 

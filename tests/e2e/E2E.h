@@ -1,8 +1,8 @@
 #pragma once
 // Shared pieces of the end-to-end tests: the real program (real WebEngine,
 // player and clipboard) under a real X display, against the local portal.
-#include "portal/Portal.h"
 #include "shell/ProgramPlatform.h"
+#include "portal/Portal.h"
 #include "shell/frmNRV_SLV3.h"
 #include "ui/NRV_SLV3.h"
 
@@ -19,26 +19,26 @@ class E2EPlatform : public ProgramPlatform {
 public:
   QString applicationFolder() const override { return folder; }
   QString saveFileName(const QString& title, const QString& proposedPath) override {
-    return onSave ? onSave(proposedPath) : ProgramPlatform::saveFileName(title, proposedPath);
+    return onSave ? onSave(proposedPath) : QtPlatform::saveFileName(title, proposedPath);
   }
   int msgBox(const QString& text, int style, const QString& title) override {
-    return onMsgBox ? onMsgBox(text, style) : ProgramPlatform::msgBox(text, style, title);
+    return onMsgBox ? onMsgBox(text, style) : QtPlatform::msgBox(text, style, title);
   }
   int showModal(QDialog& dialog) override {
-    return onModal ? onModal(dialog) : ProgramPlatform::showModal(dialog);
+    return onModal ? onModal(dialog) : QtPlatform::showModal(dialog);
   }
   // The same answers for the boxes answered through a callback.
   void msgBoxThen(const QString& text, int style, const QString& title, SurfaceGate::Way way,
                   std::function<void(int)> answered) override {
     const int answer = onMsgBox ? onMsgBox(text, style) : kShowBox;
     if (answer == kShowBox)
-      return ProgramPlatform::msgBoxThen(text, style, title, way, std::move(answered));
+      return QtPlatform::msgBoxThen(text, style, title, way, std::move(answered));
     if (answered)
       answered(answer);
   }
   void openModal(QDialog* dialog, SurfaceGate::Way way, std::function<void(int)> done) override {
     if (!onModal)
-      return ProgramPlatform::openModal(dialog, way, std::move(done));
+      return QtPlatform::openModal(dialog, way, std::move(done));
     const int result = onModal(*dialog);
     if (done)
       done(result);
@@ -47,14 +47,14 @@ public:
   void chooseSaveFile(const QString& title, const QString& proposedPath, const QObject* pane,
                       std::function<void(const QString&)> chosen) override {
     if (!onSave)
-      return ProgramPlatform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
+      return QtPlatform::chooseSaveFile(title, proposedPath, pane, std::move(chosen));
     chosen(onSave(proposedPath));
   }
   // A page's own boxes and dialogs, answered the same way when a test says.
   int pageBox(const QObject* pane, const QString& text, int style, const QString& title,
               bool offerSilence, bool* silence) override {
     if (!onMsgBox || realPageBoxes)
-      return ProgramPlatform::pageBox(pane, text, style, title, offerSilence, silence);
+      return QtPlatform::pageBox(pane, text, style, title, offerSilence, silence);
     if (silence)
       *silence = false;
     return onMsgBox(text, style);
@@ -62,12 +62,11 @@ public:
   void pageBoxThen(const QObject* pane, const QString& text, int style, const QString& title,
                    bool offerSilence, std::function<void(int, bool)> answered) override {
     if (!onMsgBox || realPageBoxes)
-      return ProgramPlatform::pageBoxThen(pane, text, style, title, offerSilence,
-                                          std::move(answered));
+      return QtPlatform::pageBoxThen(pane, text, style, title, offerSilence, std::move(answered));
     answered(onMsgBox(text, style), false);
   }
   int showPageDialog(QDialog& dialog, const QObject* pane) override {
-    return onModal ? onModal(dialog) : ProgramPlatform::showPageDialog(dialog, pane);
+    return onModal ? onModal(dialog) : QtPlatform::showPageDialog(dialog, pane);
   }
   QString folder;
   // onMsgBox answers this to have the real box shown.

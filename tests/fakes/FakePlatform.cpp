@@ -55,16 +55,11 @@ private:
 // A box closed without an answer (dropped, or the program closing) gives the
 // cautious one, as the real box does.
 int boxAnswer(int result, int style) {
-  if (result != QDialog::Rejected)
-    return result;
-  switch (style & 0x7) {
-  case vbYesNo:
-    return vbNo;
-  case vbOKCancel:
-    return vbCancel;
-  default:
-    return vbOK;
-  }
+  const int buttons = style & 0x7;
+  return result != QDialog::Rejected ? result
+         : buttons == vbYesNo        ? vbNo
+         : buttons == vbOKCancel     ? vbCancel
+                                     : vbOK;
 }
 
 } // namespace
@@ -173,9 +168,8 @@ void FakePlatform::msgBoxThen(const QString& text, int style, const QString& tit
 }
 
 void FakePlatform::pageBoxThen(const QObject* pane, const QString& text, int style,
-                               const QString& title, bool offerSilence,
+                               const QString& title, bool /*offerSilence*/,
                                std::function<void(int, bool)> answered) {
-  (void)offerSilence;
   msgBoxThen(text, style, title, {pane, true, false},
              [answered = std::move(answered)](int answer) { answered(answer, false); });
 }

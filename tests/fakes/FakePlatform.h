@@ -193,9 +193,7 @@ private:
 
 // Readable failures for Qt strings.
 #include <ostream>
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '{' << l.join(QStringLiteral("|")).toStdString() << '}';
 }

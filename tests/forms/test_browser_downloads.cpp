@@ -36,8 +36,16 @@ private:
 
 class Downloads : public ::testing::Test {
 protected:
+  // The save choices are kept in asked, for the test to answer later.
+  void answerLater() {
+    platform.onChooseSave = [this](std::function<void(const QString&)> chosen) {
+      asked.push_back(std::move(chosen));
+    };
+  }
+
   FakePlatform platform;
   DownloadHandler handler{platform};
+  std::vector<std::function<void(const QString&)>> asked;
 };
 
 } // namespace
@@ -113,10 +121,7 @@ TEST(DownloadNames, TheProposalIsTheDownloadFolderAndTheBareName) {
 }
 
 TEST_F(Downloads, APanesSaveChoicesComeOneAtATimeAndAFloodIsRefusedWithOneNotice) {
-  std::vector<std::function<void(const QString&)>> asked;
-  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
-    asked.push_back(std::move(chosen));
-  };
+  answerLater();
   std::vector<std::unique_ptr<FakeDownload>> offered;
   for (int i = 0; i < 3 + int(DownloadHandler::kWaiting); ++i) {
     offered.push_back(std::make_unique<FakeDownload>(platform.events, QStringLiteral("f.zip")));
@@ -170,10 +175,7 @@ TEST_F(Downloads, APaneGoingOrTheProgramClosingAsksNothingMoreAndCancelsWhatWait
 }
 
 TEST_F(Downloads, EachPaneWaitsInItsOwnLineAndAPaneGoneCancelsOnlyItsOwn) {
-  std::vector<std::function<void(const QString&)>> asked;
-  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
-    asked.push_back(std::move(chosen));
-  };
+  answerLater();
   auto forum = std::make_unique<QObject>();
   QObject mail;
   QStringList forumLog, mailLog;
@@ -196,15 +198,11 @@ TEST_F(Downloads, EachPaneWaitsInItsOwnLineAndAPaneGoneCancelsOnlyItsOwn) {
 }
 
 TEST_F(Downloads, ADownloadTheEngineWithdrawsLeavesTheLine) {
-  std::vector<std::function<void(const QString&)>> asked;
-  platform.onChooseSave = [&](std::function<void(const QString&)> chosen) {
-    asked.push_back(std::move(chosen));
-  };
+  answerLater();
   auto open = std::make_unique<FakeDownload>(platform.events, "a.zip");
   auto waiting = std::make_unique<FakeDownload>(platform.events, "b.zip");
   FakeDownload last(platform.events, QStringLiteral("c.zip"));
-  for (Download* d : {static_cast<Download*>(open.get()), static_cast<Download*>(waiting.get()),
-                      static_cast<Download*>(&last)})
+  for (FakeDownload* d : {open.get(), waiting.get(), &last})
     handler.handle(*d);
   waiting.reset(); // withdrawn while waiting its turn
   open.reset();    // and while its choice is open: the answer saves nothing
